@@ -1,0 +1,9 @@
+#include "ViewerApp.h"
+
+#include "app/ViewerDialog.h"
+
+bool CViewerApp::InitInstance() {
+    CViewerDialog dialog;
+    dialog.exec();  // whatever ends the dialog ends the program; its result means nothing
+    return false;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+
+#include "controls/ControlIdentity.h"
+
+class CSkinCombo : public QWidget, public CControlIdentity {
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+};

@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+#include <QRegion>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/SkinHost.h"
+#include "platform/Bitmap.h"
+#include "skin/SkinTypes.h"
+
+class CSkinButton;
+class CSkinCheckButton;
+class CSkinOptionButton;
+class CSkinSlider;
+class CSkinEdit;
+class CSkinListBox;
+class CLabel;
+class CSkinCombo;
+
+// The skin window: a dialog whose shape, background and controls come from a skin
+// description. Controls report events here by index; the window turns the index into the
+// control's name and calls the name-based operations, which derived windows override.
+class CSkinDialog : public QDialog, public CSkinHost {
+    Q_OBJECT
+
+public:
+    explicit CSkinDialog(QWidget* parent = nullptr);
+    ~CSkinDialog() override;
+
+    CSkinDialog(const CSkinDialog&) = delete;
+    CSkinDialog& operator=(const CSkinDialog&) = delete;
+
+    // Events and skin operations, in the order derived windows are used to finding them.
+    virtual void OnSkinButton(const std::string& name);
+    virtual void OnSkinOption(const std::string& name);
+    void OnButtonIndex(int index) override;
+    void OnOptionIndex(int index) override;
+    void OnCheckIndex(int index) override;
+    virtual void OnSkinSlider(const std::string& name, int position);
+    void OnSliderIndex(int index, int position) override;
+    virtual void OnSkinMouseMove(const std::string& name, int x, int y);
+    virtual std::string GetFolderOf(const std::string& path) const;
+    virtual void FreeSkin();
+    void OnSkinListClick() override;
+    virtual void Reshape();
+    virtual void LoadSkin();
+    virtual int ReservedHook(int value);
+
+    // Lookups by exact control name; the first in list order wins.
+    CSkinButton* FindButton(const std::string& name) const;
+    CSkinSlider* FindSlider(const std::string& name) const;
+    CLabel* FindLabel(const std::string& name) const;
+
+    void SetDescriptionPath(std::string path) { m_descriptionPath = std::move(path); }
+    const std::string& DescriptionPath() const { return m_descriptionPath; }
+
+    // Replaces the bitmap's content with the file; an unreadable file leaves it empty.
+    static void LoadPicture(const std::string& path, CBitmap& bitmap);
+    // Shapes the window as `picture` without the pixels of `color`; true when any were removed.
+    bool BuildShape(QRegion& shape, const CBitmap& picture, SkinColor color);
+    // "hh:mm:ss", held at 99:59:59.
+    static std::string FormatTime(int seconds);
+
+    const QImage& BackgroundCanvas() const override { return m_canvas; }
+    SkinColor TransparentColor() const { return m_transparentColor; }
+    const SkinRect& ControlRect() const { return m_controlRect; }
+    const QRegion& Shape() const { return m_shape; }
+    int CurrentSkin() const { return m_currentSkin; }
+
+    // The controls of the current skin, by kind, in creation order (their index is the position).
+    const std::vector<std::unique_ptr<CSkinButton>>& PushButtons() const { return m_pushButtons; }
+    const std::vector<std::unique_ptr<CSkinSlider>>& Sliders() const { return m_sliders; }
+    const std::vector<std::unique_ptr<CSkinEdit>>& EditBoxes() const { return m_editBoxes; }
+    const std::vector<std::unique_ptr<CSkinListBox>>& ListBoxes() const { return m_listBoxes; }
+    const std::vector<std::unique_ptr<CLabel>>& Labels() const { return m_labels; }
+    const std::vector<std::unique_ptr<CSkinOptionButton>>& OptionButtons() const { return m_optionButtons; }
+    const std::vector<std::unique_ptr<CSkinCheckButton>>& CheckButtons() const { return m_checkButtons; }
+    const std::vector<std::unique_ptr<CSkinCombo>>& ComboBoxes() const { return m_comboBoxes; }
+    CLabel* CaptionLabel() const { return m_captionLabel.get(); }
+
+    void setVisible(bool visible) override;
+
+protected:
+    // Called once, just before the window is first shown.
+    virtual bool OnInitDialog();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+    // Paints the background picture and the icon over it; controls are drawn by Qt afterwards.
+    void PaintSkin(QPainter& painter) const;
+
+private:
+    void LoadBackground(const class CIniFile& ini);
+    void LoadTransparentColor(const class CIniFile& ini);
+    void LoadControlRect(const class CIniFile& ini);
+    void LoadIcon(const class CIniFile& ini);
+    void MakeBackgroundCanvas();
+
+    std::vector<std::unique_ptr<CSkinButton>> m_pushButtons;
+    std::vector<std::unique_ptr<CSkinSlider>> m_sliders;
+    std::vector<std::unique_ptr<CSkinEdit>> m_editBoxes;
+    std::vector<std::unique_ptr<CSkinListBox>> m_listBoxes;
+    std::vector<std::unique_ptr<CLabel>> m_labels;
+    std::vector<std::unique_ptr<CSkinOptionButton>> m_optionButtons;
+    std::vector<std::unique_ptr<CSkinCheckButton>> m_checkButtons;
+    std::vector<std::unique_ptr<CSkinCombo>> m_comboBoxes;
+    SkinRect m_controlRect;
+    CBitmap m_iconPicture;
+    SkinRect m_iconRect;
+    std::unique_ptr<CLabel> m_captionLabel;
+    // Magenta until a skin says otherwise: the usual key colour of skin pictures.
+    SkinColor m_transparentColor = 0x00FF00FF;
+    QRegion m_shape;
+    int m_currentSkin = 0;
+    QImage m_canvas;
+    std::string m_descriptionPath;
+    CBitmap m_background;
+
+    bool m_initialised = false;
+    // Set while the window follows the mouse itself because no window manager moves it.
+    bool m_manualMove = false;
+    QPoint m_moveOffset;
+};
