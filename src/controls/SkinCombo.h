@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include "controls/ControlIdentity.h"
@@ -9,4 +10,6 @@ class CSkinCombo : public QWidget, public CControlIdentity {
 
 public:
     using QWidget::QWidget;
+
+    void SelectItem(const QString&) {}
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 class QWidget;
 
@@ -15,6 +16,8 @@ public:
     virtual void OnCheckIndex(int index) = 0;
     virtual void OnSliderIndex(int index, int position) = 0;
     virtual void OnSkinListClick() = 0;
+    // Every combo box's drop-down list hands the chosen row's text to the skin's first combo box.
+    virtual void SelectFirstComboItem(const QString& text) = 0;
 
     // A copy of the skin's background picture; controls take the pixels under them from it.
     virtual const QImage& BackgroundCanvas() const = 0;

@@ -16,6 +16,7 @@
 #include "controls/SkinEdit.h"
 #include "controls/SkinListBox.h"
 #include "controls/SkinOptionButton.h"
+#include "controls/SkinScrollBar.h"
 #include "controls/SkinSlider.h"
 #include "platform/KeyedImage.h"
 #include "platform/PixelRegion.h"
@@ -111,6 +112,12 @@ std::string CSkinDialog::GetFolderOf(const std::string& path) const {
 }
 
 void CSkinDialog::OnSkinListClick() {}
+
+void CSkinDialog::SelectFirstComboItem(const QString& text) {
+    if (!m_comboBoxes.empty()) {
+        m_comboBoxes.front()->SelectItem(text);
+    }
+}
 
 void CSkinDialog::Reshape() {
     if (BuildShape(m_shape, m_background, m_transparentColor)) {
@@ -220,9 +227,18 @@ void CSkinDialog::mouseMoveEvent(QMouseEvent* event) {
     if (m_manualMove && (event->buttons() & Qt::LeftButton)) {
         move(event->globalPosition().toPoint() - m_moveOffset);
     }
-    QDialog::mouseMoveEvent(event);
     const QPoint point = event->position().toPoint();
+    ForwardMouseMove(point);
+    QDialog::mouseMoveEvent(event);
     OnSkinMouseMove(std::string(), point.x(), point.y());
+}
+
+void CSkinDialog::ForwardMouseMove(const QPoint& point) {
+    // The bar takes the window's coordinates as its own; moves over the background thus clear
+    // (or set) its active pictures.
+    if (!m_listBoxes.empty()) {
+        m_listBoxes.front()->ScrollBar()->MouseMoved(point);
+    }
 }
 
 void CSkinDialog::mouseReleaseEvent(QMouseEvent* event) {

@@ -46,6 +46,7 @@ public:
     virtual std::string GetFolderOf(const std::string& path) const;
     virtual void FreeSkin();
     void OnSkinListClick() override;
+    void SelectFirstComboItem(const QString& text) override;
     virtual void Reshape();
     virtual void LoadSkin();
     virtual int ReservedHook(int value);
@@ -103,6 +104,9 @@ private:
     void LoadControlRect(const class CIniFile& ini);
     void LoadIcon(const class CIniFile& ini);
     void MakeBackgroundCanvas();
+    // Passes a move over the window on to the scroll bars of the first list box and of the
+    // first combo box's list.
+    void ForwardMouseMove(const QPoint& point);
 
     std::vector<std::unique_ptr<CSkinButton>> m_pushButtons;
     std::vector<std::unique_ptr<CSkinSlider>> m_sliders;

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QColor>
+#include <QPointer>
+#include <QTreeWidget>
+#include <string>
+#include <vector>
+
+#include "controls/ControlIdentity.h"
+#include "controls/SkinScrollBar.h"
+
+// What skinned lists share: a header-less list of rows scrolled one row at a time, drawn in
+// the skin's colours, with our own scroll bar standing at its right edge (a sibling window, in
+// the list's parent) instead of the list's own scroll bars.
+class CSkinListBase : public QTreeWidget, public CControlIdentity {
+    Q_OBJECT
+
+public:
+    struct SColours {
+        QColor itemText = Qt::black;
+        QColor itemBack = Qt::white;
+        QColor selText = Qt::white;
+        QColor selBack = Qt::darkBlue;
+    };
+
+    explicit CSkinListBase(QWidget* parent = nullptr);
+    ~CSkinListBase() override;
+
+    // Colour setters store only; the next paint uses them.
+    void SetSelTextColor(const QColor& color) { m_colours.selText = color; }
+    void SetSelBackColor(const QColor& color) { m_colours.selBack = color; }
+    void SetItemTextColor(const QColor& color);
+    void SetItemBackColor(const QColor& color);
+    const SColours& Colours() const { return m_colours; }
+
+    // Loads the bar's pictures (paths in the order track, up, up active, down, down active,
+    // thumb, thumb active), narrows the list by the bar's width and puts the bar in the room
+    // freed at its right edge.
+    void AttachScrollBar(const std::string& track, const std::string& up, const std::string& upActive,
+                         const std::string& down, const std::string& downActive, const std::string& thumb,
+                         const std::string& thumbActive);
+    CSkinScrollBar* ScrollBar() const { return m_scrollBar; }
+
+    // Appends a column with an empty heading; its cells are aligned as asked.
+    void AddColumn(int width, Qt::Alignment alignment);
+    Qt::Alignment ColumnAlignment(int column) const;
+    // The width rows are drawn in.
+    int ClientWidth() const;
+
+    virtual void AddItem(const QString& text) = 0;
+
+protected:
+    // A left click inside the list, after the list has updated its selection.
+    virtual void OnClick() = 0;
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void ApplyBackground();
+    void SyncScrollBar();
+
+    SColours m_colours;
+    std::vector<Qt::Alignment> m_alignments;
+    // Parented to the list's parent like any sibling; the list also deletes it, since a bar
+    // without its list has nothing to show.
+    QPointer<CSkinScrollBar> m_scrollBar;
+    bool m_pressedHere = false;
+};
