@@ -10,6 +10,7 @@
 
 #include "controls/SkinHost.h"
 #include "platform/Bitmap.h"
+#include "skin/ListEntries.h"
 #include "skin/SkinTypes.h"
 
 class CSkinButton;
@@ -20,6 +21,8 @@ class CSkinEdit;
 class CSkinListBox;
 class CLabel;
 class CSkinCombo;
+class CSkinListBase;
+class CIniFile;
 
 // The skin window: a dialog whose shape, background and controls come from a skin
 // description. Controls report events here by index; the window turns the index into the
@@ -99,10 +102,14 @@ protected:
     void PaintSkin(QPainter& painter) const;
 
 private:
-    void LoadBackground(const class CIniFile& ini);
-    void LoadTransparentColor(const class CIniFile& ini);
-    void LoadControlRect(const class CIniFile& ini);
-    void LoadIcon(const class CIniFile& ini);
+    void LoadBackground(const CIniFile& ini);
+    void LoadTransparentColor(const CIniFile& ini);
+    void LoadControlRect(const CIniFile& ini);
+    void LoadIcon(const CIniFile& ini);
+    void LoadListBoxes(const CIniFile& ini);
+    // Colours, font, place and scroll bar: what every list of a skin gets alike.
+    void SetUpList(CSkinListBase& list, const SkinRect& rect, const ListColours& colours,
+                   const ScrollPictureFiles& scroll) const;
     void MakeBackgroundCanvas();
     // Passes a move over the window on to the scroll bars of the first list box and of the
     // first combo box's list.

@@ -20,6 +20,7 @@ void CSkinDialog::LoadSkin() {
     BuildShape(m_shape, m_background, m_transparentColor);
     LoadControlRect(ini);
     LoadIcon(ini);
+    LoadListBoxes(ini);
     MakeBackgroundCanvas();
     update();
 }
