@@ -108,6 +108,8 @@ void CSkinButton::paintEvent(QPaintEvent*) {
 
 void CSkinButton::mouseMoveEvent(QMouseEvent* event) {
     QAbstractButton::mouseMoveEvent(event);
+    // Moves over the button are its own; they must not reach the window as moves on the skin.
+    event->accept();
     if (!TracksHover()) {
         return;
     }
