@@ -32,6 +32,7 @@ constexpr QRgb kCaptionInk = 0xF0E6FF;
 constexpr QRgb kEditBack = 0x1B1028;
 constexpr QRgb kEditText = 0xF0E6FF;
 constexpr QRgb kEditBorder = 0xB89AE0;
+const QColor kRim(0x7E, 0x5C, 0xB0);
 
 QString Hex(QRgb rgb) {
     return QString("0x%1").arg(rgb & 0xFFFFFF, 6, 16, QChar('0'));
@@ -144,7 +145,10 @@ QImage CheckStrip(QSize size, const QString& text) {
 }
 
 QImage Channel() {
-    QImage image = Canvas(kChannel.width(), kChannel.height());
+    // The channel is copied as it is, key colour included, so its corners take the colour of
+    // the groove's rim instead.
+    QImage image(kChannel, QImage::Format_RGB32);
+    image.fill(kRim);
     QPainter painter(&image);
     Body(painter, image.rect(), QColor(0xF2, 0xB5, 0x4A), QColor(0xC2, 0x7C, 0x16), QColor(0xFF, 0xE0, 0xA0),
          kChannel.height() / 2);
@@ -173,13 +177,11 @@ QImage Background() {
     painter.drawRect(kViewerArea.adjusted(-2, -2, 1, 1));
     // Group panels of the right-hand column.
     for (const QRect& panel : {kFilePanel, kZoomPanel, kWindowPanel, kSavePanel}) {
-        Body(painter, panel, QColor(0x4A, 0x2C, 0x74), QColor(0x3A, 0x22, 0x5E),
-             QColor(0x7E, 0x5C, 0xB0), 8);
+        Body(painter, panel, QColor(0x4A, 0x2C, 0x74), QColor(0x3A, 0x22, 0x5E), kRim, 8);
     }
     // The empty track of the speed slider; its channel fills it up to the thumb.
     const QRect groove(kSpeedSlider + QPoint(0, (kThumb.height() - kChannel.height()) / 2), kChannel);
-    Body(painter, groove, QColor(0x1B, 0x10, 0x28), QColor(0x2E, 0x1C, 0x44), QColor(0x7E, 0x5C, 0xB0),
-         kChannel.height() / 2);
+    Body(painter, groove, QColor(0x1B, 0x10, 0x28), QColor(0x2E, 0x1C, 0x44), kRim, kChannel.height() / 2);
     return image;
 }
 
