@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <string>
 
 class QWidget;
 
@@ -15,6 +16,8 @@ public:
     virtual void OnCheckIndex(int index) = 0;
     virtual void OnSliderIndex(int index, int position) = 0;
     virtual void OnSkinListClick() = 0;
+    // Every combo drop button of a skin opens or closes the list of the skin's first combo box.
+    virtual void ToggleFirstComboList() = 0;
 
     // A copy of the skin's background picture; controls take the pixels under them from it.
     virtual const QImage& BackgroundCanvas() const = 0;
@@ -22,6 +25,22 @@ public:
     // The host of `control`: the nearest ancestor window that is one, or nullptr.
     static CSkinHost* Of(const QWidget* control);
 
+    // The part of the host's background canvas that lies under `control`, as an image of the
+    // control's size. Whatever lies outside the canvas (or everything, without a host) is
+    // transparent, so the window beneath shows there instead of made-up pixels.
+    static QImage BackgroundUnder(const QWidget* control);
+
 protected:
     ~CSkinHost() = default;
+};
+
+// What a button on the task-bar notifier needs of the popup that holds it.
+class CNotifierHost {
+public:
+    virtual void BeginSlideOut(const std::string& name) = 0;
+
+    static CNotifierHost* Of(const QWidget* control);
+
+protected:
+    ~CNotifierHost() = default;
 };

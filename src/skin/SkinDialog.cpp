@@ -112,6 +112,12 @@ std::string CSkinDialog::GetFolderOf(const std::string& path) const {
 
 void CSkinDialog::OnSkinListClick() {}
 
+void CSkinDialog::ToggleFirstComboList() {
+    if (!m_comboBoxes.empty()) {
+        m_comboBoxes.front()->ToggleList();
+    }
+}
+
 void CSkinDialog::Reshape() {
     if (BuildShape(m_shape, m_background, m_transparentColor)) {
         update();

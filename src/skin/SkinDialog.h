@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "controls/SkinHost.h"
+#include "controls/SkinTypes.h"
 #include "platform/Bitmap.h"
-#include "skin/SkinTypes.h"
 
 class CSkinButton;
 class CSkinCheckButton;
@@ -20,6 +20,9 @@ class CSkinEdit;
 class CSkinListBox;
 class CLabel;
 class CSkinCombo;
+class CIniFile;
+struct ButtonEntry;
+struct LabelEntry;
 
 // The skin window: a dialog whose shape, background and controls come from a skin
 // description. Controls report events here by index; the window turns the index into the
@@ -46,6 +49,7 @@ public:
     virtual std::string GetFolderOf(const std::string& path) const;
     virtual void FreeSkin();
     void OnSkinListClick() override;
+    void ToggleFirstComboList() override;
     virtual void Reshape();
     virtual void LoadSkin();
     virtual int ReservedHook(int value);
@@ -98,11 +102,24 @@ protected:
     void PaintSkin(QPainter& painter) const;
 
 private:
-    void LoadBackground(const class CIniFile& ini);
-    void LoadTransparentColor(const class CIniFile& ini);
-    void LoadControlRect(const class CIniFile& ini);
-    void LoadIcon(const class CIniFile& ini);
+    void LoadBackground(const CIniFile& ini);
+    void LoadTransparentColor(const CIniFile& ini);
+    void LoadControlRect(const CIniFile& ini);
+    void LoadIcon(const CIniFile& ini);
+    void LoadPushButtons(const CIniFile& ini);
+    void LoadSliders(const CIniFile& ini);
+    void LoadOptionButtons(const CIniFile& ini);
+    void LoadCheckButtons(const CIniFile& ini);
+    void LoadCaption(const CIniFile& ini);
+    void LoadLabels(const CIniFile& ini);
+    void LoadEditBoxes(const CIniFile& ini);
+    void PrepareTimeLabel();
     void MakeBackgroundCanvas();
+    // Creation steps shared by the sections that make the same kind of control.
+    template <typename Toggle>
+    void LoadToggles(const CIniFile& ini, const char* section, std::vector<std::unique_ptr<Toggle>>& toggles);
+    void SetUpButton(CSkinButton& button, const ButtonEntry& entry, int index) const;
+    std::unique_ptr<CLabel> CreateLabel(const LabelEntry& entry);
 
     std::vector<std::unique_ptr<CSkinButton>> m_pushButtons;
     std::vector<std::unique_ptr<CSkinSlider>> m_sliders;
