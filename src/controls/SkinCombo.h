@@ -11,5 +11,7 @@ class CSkinCombo : public QWidget, public CControlIdentity {
 public:
     using QWidget::QWidget;
 
+    // Opens the drop-down list when it is closed and closes it when it is open.
+    void ToggleList() {}
     void SelectItem(const QString&) {}
 };

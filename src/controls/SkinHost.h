@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <string>
 
 class QWidget;
 
@@ -16,6 +17,8 @@ public:
     virtual void OnCheckIndex(int index) = 0;
     virtual void OnSliderIndex(int index, int position) = 0;
     virtual void OnSkinListClick() = 0;
+    // Every combo drop button of a skin opens or closes the list of the skin's first combo box.
+    virtual void ToggleFirstComboList() = 0;
     // Every combo box's drop-down list hands the chosen row's text to the skin's first combo box.
     virtual void SelectFirstComboItem(const QString& text) = 0;
 
@@ -25,6 +28,22 @@ public:
     // The host of `control`: the nearest ancestor window that is one, or nullptr.
     static CSkinHost* Of(const QWidget* control);
 
+    // The part of the host's background canvas that lies under `control`, as an image of the
+    // control's size. Whatever lies outside the canvas (or everything, without a host) is
+    // transparent, so the window beneath shows there instead of made-up pixels.
+    static QImage BackgroundUnder(const QWidget* control);
+
 protected:
     ~CSkinHost() = default;
+};
+
+// What a button on the task-bar notifier needs of the popup that holds it.
+class CNotifierHost {
+public:
+    virtual void BeginSlideOut(const std::string& name) = 0;
+
+    static CNotifierHost* Of(const QWidget* control);
+
+protected:
+    ~CNotifierHost() = default;
 };

@@ -24,8 +24,8 @@ public:
         const CSkinListBase::SColours& colours = m_list.Colours();
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         painter->save();
-        painter->fillRect(option.rect, selected ? colours.selBack : colours.itemBack);
-        painter->setPen(selected ? colours.selText : colours.itemText);
+        painter->fillRect(option.rect, ToQColor(selected ? colours.selBack : colours.itemBack));
+        painter->setPen(ToQColor(selected ? colours.selText : colours.itemText));
         painter->setFont(option.font);
         painter->drawText(
             option.rect.adjusted(kCellPadding, 0, -kCellPadding, 0),
@@ -73,11 +73,7 @@ CSkinListBase::~CSkinListBase() {
     delete m_scrollBar.data();
 }
 
-void CSkinListBase::SetItemTextColor(const QColor& color) {
-    m_colours.itemText = color;
-}
-
-void CSkinListBase::SetItemBackColor(const QColor& color) {
+void CSkinListBase::SetItemBackColor(SkinColor color) {
     m_colours.itemBack = color;
     ApplyBackground();
 }
@@ -85,7 +81,7 @@ void CSkinListBase::SetItemBackColor(const QColor& color) {
 void CSkinListBase::ApplyBackground() {
     // The empty part of the list below the last row shows the item background.
     QPalette palette = viewport()->palette();
-    palette.setColor(QPalette::Base, m_colours.itemBack);
+    palette.setColor(QPalette::Base, ToQColor(m_colours.itemBack));
     viewport()->setPalette(palette);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QPointer>
 #include <QTreeWidget>
 #include <string>
@@ -8,6 +7,7 @@
 
 #include "controls/ControlIdentity.h"
 #include "controls/SkinScrollBar.h"
+#include "controls/SkinTypes.h"
 
 // What skinned lists share: a header-less list of rows scrolled one row at a time, drawn in
 // the skin's colours, with our own scroll bar standing at its right edge (a sibling window, in
@@ -16,21 +16,22 @@ class CSkinListBase : public QTreeWidget, public CControlIdentity {
     Q_OBJECT
 
 public:
+    // Colour references, red in the low byte.
     struct SColours {
-        QColor itemText = Qt::black;
-        QColor itemBack = Qt::white;
-        QColor selText = Qt::white;
-        QColor selBack = Qt::darkBlue;
+        SkinColor itemText = 0x000000;
+        SkinColor itemBack = 0xFFFFFF;
+        SkinColor selText = 0xFFFFFF;
+        SkinColor selBack = 0x800000;
     };
 
     explicit CSkinListBase(QWidget* parent = nullptr);
     ~CSkinListBase() override;
 
     // Colour setters store only; the next paint uses them.
-    void SetSelTextColor(const QColor& color) { m_colours.selText = color; }
-    void SetSelBackColor(const QColor& color) { m_colours.selBack = color; }
-    void SetItemTextColor(const QColor& color);
-    void SetItemBackColor(const QColor& color);
+    void SetSelTextColor(SkinColor color) { m_colours.selText = color; }
+    void SetSelBackColor(SkinColor color) { m_colours.selBack = color; }
+    void SetItemTextColor(SkinColor color) { m_colours.itemText = color; }
+    void SetItemBackColor(SkinColor color);
     const SColours& Colours() const { return m_colours; }
 
     // Loads the bar's pictures (paths in the order track, up, up active, down, down active,

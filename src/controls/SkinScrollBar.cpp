@@ -43,8 +43,8 @@ void CSkinScrollBar::LoadPictures(const std::string& track, const std::string& u
     m_barWidth = m_upSize.width();
 }
 
-void CSkinScrollBar::SetBackColor(const QColor& color) {
-    m_backColor = color;
+void CSkinScrollBar::SetBackColor(SkinColor color) {
+    m_backColor = ToQColor(color);
 }
 
 void CSkinScrollBar::SetList(QAbstractScrollArea* list) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "controls/SkinTypes.h"
 #include "platform/Bitmap.h"
 
 class QAbstractScrollArea;
@@ -32,7 +33,7 @@ public:
                       const std::string& down, const std::string& downActive, const std::string& thumb,
                       const std::string& thumbActive);
     // Fills the bar when the list has nothing to scroll.
-    void SetBackColor(const QColor& color);
+    void SetBackColor(SkinColor color);
     // The list whose vertical position the bar shows; its scroll unit is one row. Not owned.
     void SetList(QAbstractScrollArea* list);
     int GetBarWidth() const { return m_barWidth; }

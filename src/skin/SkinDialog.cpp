@@ -113,6 +113,12 @@ std::string CSkinDialog::GetFolderOf(const std::string& path) const {
 
 void CSkinDialog::OnSkinListClick() {}
 
+void CSkinDialog::ToggleFirstComboList() {
+    if (!m_comboBoxes.empty()) {
+        m_comboBoxes.front()->ToggleList();
+    }
+}
+
 void CSkinDialog::SelectFirstComboItem(const QString& text) {
     if (!m_comboBoxes.empty()) {
         m_comboBoxes.front()->SelectItem(text);

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "controls/SkinHost.h"
+#include "controls/SkinTypes.h"
 #include "platform/Bitmap.h"
-#include "skin/ListEntries.h"
-#include "skin/SkinTypes.h"
+#include "skin/SkinEntries.h"
 
 class CSkinButton;
 class CSkinCheckButton;
@@ -21,8 +21,8 @@ class CSkinEdit;
 class CSkinListBox;
 class CLabel;
 class CSkinCombo;
-class CSkinListBase;
 class CIniFile;
+class CSkinListBase;
 
 // The skin window: a dialog whose shape, background and controls come from a skin
 // description. Controls report events here by index; the window turns the index into the
@@ -49,6 +49,7 @@ public:
     virtual std::string GetFolderOf(const std::string& path) const;
     virtual void FreeSkin();
     void OnSkinListClick() override;
+    void ToggleFirstComboList() override;
     void SelectFirstComboItem(const QString& text) override;
     virtual void Reshape();
     virtual void LoadSkin();
@@ -106,11 +107,24 @@ private:
     void LoadTransparentColor(const CIniFile& ini);
     void LoadControlRect(const CIniFile& ini);
     void LoadIcon(const CIniFile& ini);
+    void LoadPushButtons(const CIniFile& ini);
+    void LoadSliders(const CIniFile& ini);
+    void LoadOptionButtons(const CIniFile& ini);
+    void LoadCheckButtons(const CIniFile& ini);
+    void LoadCaption(const CIniFile& ini);
+    void LoadLabels(const CIniFile& ini);
+    void LoadEditBoxes(const CIniFile& ini);
     void LoadListBoxes(const CIniFile& ini);
+    void PrepareTimeLabel();
+    void MakeBackgroundCanvas();
+    // Creation steps shared by the sections that make the same kind of control.
+    template <typename Toggle>
+    void LoadToggles(const CIniFile& ini, const char* section, std::vector<std::unique_ptr<Toggle>>& toggles);
+    void SetUpButton(CSkinButton& button, const ButtonEntry& entry, int index) const;
+    std::unique_ptr<CLabel> CreateLabel(const LabelEntry& entry);
     // Colours, font, place and scroll bar: what every list of a skin gets alike.
     void SetUpList(CSkinListBase& list, const SkinRect& rect, const ListColours& colours,
                    const ScrollPictureFiles& scroll) const;
-    void MakeBackgroundCanvas();
     // Passes a move over the window on to the scroll bars of the first list box and of the
     // first combo box's list.
     void ForwardMouseMove(const QPoint& point);

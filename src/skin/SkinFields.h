@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "skin/SkinTypes.h"
+#include "controls/SkinTypes.h"
 
 // Taking the comma-separated values of a skin description apart.
 namespace SkinFields {

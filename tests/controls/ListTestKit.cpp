@@ -39,11 +39,6 @@ void SScrollPictures::AttachTo(CSkinListBase& list) const {
     list.AttachScrollBar(paths[0], paths[1], paths[2], paths[3], paths[4], paths[5], paths[6]);
 }
 
-QRgb PixelOf(QWidget& widget, int x, int y) {
-    const QRgb pixel = widget.grab().toImage().pixel(x, y);
-    return qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
-}
-
 void Hover(QWidget& widget, QPoint point) {
     QMouseEvent move(QEvent::MouseMove, point, widget.mapToGlobal(point), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);

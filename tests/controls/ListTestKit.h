@@ -37,9 +37,6 @@ private:
     CSkinFixture m_folder;
 };
 
-// The colour of one pixel of what `widget` shows, opaque.
-QRgb PixelOf(QWidget& widget, int x, int y);
-
 // A mouse move over `widget` with no button held (QTest moves the real cursor for that, which
 // needs a window on a screen).
 void Hover(QWidget& widget, QPoint point);

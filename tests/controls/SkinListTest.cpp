@@ -5,9 +5,9 @@
 #include <QtTest/QTest>
 
 #include "ListTestKit.h"
+#include "RecordingHost.h"
 #include "controls/CellSizeFont.h"
 #include "controls/ComboList.h"
-#include "controls/SkinHost.h"
 #include "controls/SkinListBox.h"
 
 namespace {
@@ -19,43 +19,17 @@ constexpr QRgb kItemBack = qRgb(40, 20, 60);
 constexpr QRgb kSelText = qRgb(255, 255, 0);
 constexpr QRgb kSelBack = qRgb(0, 120, 90);
 
-// A skin window stand-in that records what the lists report.
-class CListHost : public QWidget, public CSkinHost {
-public:
-    std::vector<std::string> events;
-    std::function<void()> onListClick;
-
-    void OnButtonIndex(int) override {}
-    void OnOptionIndex(int) override {}
-    void OnCheckIndex(int) override {}
-    void OnSliderIndex(int, int) override {}
-    void OnSkinListClick() override {
-        events.push_back("list click");
-        if (onListClick) {
-            onListClick();
-        }
-    }
-    void SelectFirstComboItem(const QString& text) override {
-        events.push_back("combo item '" + text.toStdString() + "'");
-    }
-    const QImage& BackgroundCanvas() const override { return m_canvas; }
-
-private:
-    QImage m_canvas;
-};
-
 // A list on a host window, coloured and with its scroll bar attached, as the loader makes it.
 template <typename List>
 class ListOnHost {
 public:
     explicit ListOnHost(QRect geometry, const std::string& missingPicture = "") : pictures(missingPicture) {
-        host.resize(400, 300);
         list = new List(&host);
         list->setGeometry(geometry);
-        list->SetItemTextColor(kItemText);
-        list->SetItemBackColor(kItemBack);
-        list->SetSelTextColor(kSelText);
-        list->SetSelBackColor(kSelBack);
+        list->SetItemTextColor(FromQRgb(kItemText));
+        list->SetItemBackColor(FromQRgb(kItemBack));
+        list->SetSelTextColor(FromQRgb(kSelText));
+        list->SetSelBackColor(FromQRgb(kSelBack));
         list->setFont(CellSizeFont("Arial", 18, 10));
         pictures.AttachTo(*list);
         list->AddColumn(35, Qt::AlignRight);
@@ -71,7 +45,7 @@ public:
     QRect RowRect(int row) const { return list->visualItemRect(list->topLevelItem(row)); }
 
     const Pic pictures;
-    CListHost host;
+    CRecordingHost host{QSize(400, 300)};
     List* list = nullptr;
 };
 
@@ -102,7 +76,7 @@ TEST(SkinList, TheScrollBarTakesTheRightEdgeOfTheListsRectangle) {
 }
 
 TEST(SkinList, TheScrollBarGoesWithItsList) {
-    CListHost host;
+    CRecordingHost host{QSize(400, 300)};
     QPointer<CSkinScrollBar> bar = (new CSkinListBox(&host))->ScrollBar();
     delete host.findChild<CSkinListBox*>();
     EXPECT_TRUE(bar.isNull());
@@ -114,8 +88,8 @@ TEST(SkinList, SelectedRowsAreDrawnInTheSelectionColoursAndStaySelected) {
     fixture.list->topLevelItem(1)->setSelected(true);
     fixture.list->clearFocus();
 
-    const QImage shot = fixture.list->grab().toImage();
-    const auto colourAt = [&shot](QPoint point) { return shot.pixel(point) | 0xFF000000u; };
+    const QImage shot = Shot(*fixture.list);
+    const auto colourAt = [&shot](QPoint point) { return shot.pixel(point); };
     const QRect unselected = fixture.RowRect(0);
     const QRect selected = fixture.RowRect(1);
     EXPECT_EQ(colourAt(unselected.topLeft() + QPoint(1, 1)), kItemBack);
@@ -126,7 +100,7 @@ TEST(SkinList, SelectedRowsAreDrawnInTheSelectionColoursAndStaySelected) {
     const auto rowHasColour = [&shot](const QRect& row, QRgb colour) {
         for (int y = row.top(); y <= row.bottom(); ++y) {
             for (int x = row.left(); x <= row.right(); ++x) {
-                if ((shot.pixel(x, y) | 0xFF000000u) == colour) {
+                if (shot.pixel(x, y) == colour) {
                     return true;
                 }
             }
@@ -168,7 +142,7 @@ TEST(SkinList, WithFewerRowsThanFitTheBarIsPlainItemBackground) {
     fixture.AddRows(2);
     CSkinScrollBar& bar = *fixture.list->ScrollBar();
     for (const int y : {2, 80, 157}) {
-        EXPECT_EQ(PixelOf(bar, 8, y), kItemBack) << y;
+        EXPECT_EQ(Shot(bar).pixel(8, y), kItemBack) << y;
     }
 }
 
@@ -177,17 +151,17 @@ TEST(SkinList, MovesOverTheListReachTheBarInTheListsCoordinates) {
     fixture.AddRows(40);
     CSkinScrollBar& bar = *fixture.list->ScrollBar();
     Hover(*fixture.list->viewport(), QPoint(8, 110));  // the bar's down arrow, seen from the list
-    EXPECT_EQ(PixelOf(bar, 8, 110), Pic::kDownActive);
+    EXPECT_EQ(Shot(bar).pixel(8, 110), Pic::kDownActive);
 }
 
 TEST(SkinListBox, AClickIsReportedAfterTheSelectionChanged) {
     ListOnHost<CSkinListBox> fixture(QRect(0, 0, 216, 160));
     fixture.AddRows(5);
     QList<QTreeWidgetItem*> selectedAtReport;
-    fixture.host.onListClick = [&] { selectedAtReport = fixture.list->selectedItems(); };
+    fixture.host.onEvent = [&](const std::string&) { selectedAtReport = fixture.list->selectedItems(); };
 
     QTest::mouseClick(fixture.list->viewport(), Qt::LeftButton, Qt::NoModifier, fixture.RowRect(3).center());
-    EXPECT_EQ(fixture.host.events, std::vector<std::string>{"list click"});
+    EXPECT_EQ(fixture.host.events, std::vector<std::string>{"list"});
     EXPECT_EQ(selectedAtReport, QList<QTreeWidgetItem*>{fixture.list->topLevelItem(3)});
 
     // Several rows may be selected.

@@ -7,6 +7,7 @@
 #include <QtTest/QTest>
 
 #include "ListTestKit.h"
+#include "RecordingHost.h"
 #include "controls/SkinScrollBar.h"
 
 namespace {
@@ -27,7 +28,7 @@ protected:
         bar->setGeometry(0, 0, 16, 200);
         pictures.LoadInto(*bar);
         bar->SetList(list);
-        bar->SetBackColor(kBack);
+        bar->SetBackColor(FromQRgb(kBack));
         bar->SyncThumb();
     }
 
@@ -164,29 +165,29 @@ TEST_F(ScrollBar, QtTimersOf250And50MillisecondsDriveTheTicks) {
 
 TEST_F(ScrollBar, DrawsItsPicturesAndTheActiveOneOfThePartUnderTheMouse) {
     ScrollTo(45);
-    EXPECT_EQ(PixelOf(*bar, 8, 8), Pic::kUp);
-    EXPECT_EQ(PixelOf(*bar, 8, 60), Pic::kTrackTop);  // the 8-pixel track stretched over 200
-    EXPECT_EQ(PixelOf(*bar, 8, 140), Pic::kTrackBottom);
-    EXPECT_EQ(PixelOf(*bar, 8, 100), Pic::kThumb);
-    EXPECT_EQ(PixelOf(*bar, 8, 190), Pic::kDown);
+    EXPECT_EQ(Shot(*bar).pixel(8, 8), Pic::kUp);
+    EXPECT_EQ(Shot(*bar).pixel(8, 60), Pic::kTrackTop);  // the 8-pixel track stretched over 200
+    EXPECT_EQ(Shot(*bar).pixel(8, 140), Pic::kTrackBottom);
+    EXPECT_EQ(Shot(*bar).pixel(8, 100), Pic::kThumb);
+    EXPECT_EQ(Shot(*bar).pixel(8, 190), Pic::kDown);
 
     const std::pair<QPoint, QRgb> hovers[] = {{QPoint(8, 8), Pic::kUpActive},
                                               {QPoint(8, 100), Pic::kThumbActive},
                                               {QPoint(8, 190), Pic::kDownActive}};
     for (const auto& [point, active] : hovers) {
         Hover(*bar, point);
-        EXPECT_EQ(PixelOf(*bar, point.x(), point.y()), active);
+        EXPECT_EQ(Shot(*bar).pixel(point.x(), point.y()), active);
     }
     Hover(*bar, QPoint(8, 60));
-    EXPECT_EQ(PixelOf(*bar, 8, 190), Pic::kDown);
+    EXPECT_EQ(Shot(*bar).pixel(8, 190), Pic::kDown);
 }
 
 TEST_F(ScrollBar, WithNothingToScrollItIsPlainBackgroundAndClicksMoveNothing) {
     SetRows(4, 10);
     bar->SyncThumb();
-    const QImage shot = bar->grab().toImage();
+    const QImage shot = Shot(*bar);
     for (const int y : {0, 8, 100, 199}) {
-        EXPECT_EQ(shot.pixel(8, y) | 0xFF000000u, kBack) << y;
+        EXPECT_EQ(shot.pixel(8, y), kBack) << y;
     }
     Click(QPoint(8, 150), QPoint(8, 150));
     Click(QPoint(8, 190), QPoint(8, 190));
@@ -207,10 +208,10 @@ TEST_F(ScrollBar, WithoutBothUpPicturesItTakesNoRoom) {
 TEST_F(ScrollBar, MovesPassedOnFromElsewhereLightPartsButNeverDrag) {
     ScrollTo(45);
     bar->MouseMoved(QPoint(8, 100));  // a point of the list or window that falls on the thumb
-    EXPECT_EQ(PixelOf(*bar, 8, 100), Pic::kThumbActive);
+    EXPECT_EQ(Shot(*bar).pixel(8, 100), Pic::kThumbActive);
     bar->MouseMoved(QPoint(8, 150));  // e.g. while the list's own button is held
     EXPECT_EQ(Position(), 45);
-    EXPECT_EQ(PixelOf(*bar, 8, 100), Pic::kThumb);
+    EXPECT_EQ(Shot(*bar).pixel(8, 100), Pic::kThumb);
 }
 
 }  // namespace

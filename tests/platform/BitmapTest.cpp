@@ -42,6 +42,10 @@ struct SLayout {
     bool topDown;
 };
 
+void PrintTo(const SLayout& layout, std::ostream* out) {
+    *out << layout.bits << " bits, " << (layout.topDown ? "top-down" : "bottom-up");
+}
+
 class BitmapLayouts : public ::testing::TestWithParam<SLayout> {};
 
 TEST_P(BitmapLayouts, DecodesEveryPixelInPlace) {

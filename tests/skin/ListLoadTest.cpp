@@ -6,8 +6,8 @@
 #include "common/SkinFolder.h"
 #include "controls/SkinListBox.h"
 #include "controls/SkinScrollBar.h"
-#include "skin/ListEntries.h"
 #include "skin/SkinDialog.h"
+#include "skin/SkinEntries.h"
 
 namespace {
 
@@ -76,10 +76,10 @@ TEST(ListLoad, CreatesAListBoxPerEntryWithItsScrollBarAndColumns) {
     const CSkinListBox& list = *lists[0];
     EXPECT_EQ(list.geometry(), QRect(10, 20, 200, 100));
     EXPECT_EQ(list.ScrollBar()->geometry(), QRect(210, 20, 16, 100));
-    EXPECT_EQ(list.Colours().itemBack, QColor(0, 0, 255));
-    EXPECT_EQ(list.Colours().itemText, QColor(255, 255, 255));
-    EXPECT_EQ(list.Colours().selBack, QColor(0, 255, 0));
-    EXPECT_EQ(list.Colours().selText, QColor(0, 0, 0));
+    EXPECT_EQ(list.Colours().itemBack, 0xFF0000u);
+    EXPECT_EQ(list.Colours().itemText, 0xFFFFFFu);
+    EXPECT_EQ(list.Colours().selBack, 0x00FF00u);
+    EXPECT_EQ(list.Colours().selText, 0u);
     ASSERT_EQ(list.columnCount(), 2);
     EXPECT_EQ(list.columnWidth(0), 35);
     EXPECT_EQ(list.columnWidth(1), 144);

@@ -1,0 +1,9 @@
+#include "ComboDropButton.h"
+
+#include "controls/SkinHost.h"
+
+void CComboDropButton::OnClick() {
+    if (CSkinHost* host = CSkinHost::Of(this)) {
+        host->ToggleFirstComboList();
+    }
+}

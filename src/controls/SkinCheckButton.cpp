@@ -1,0 +1,10 @@
+#include "SkinCheckButton.h"
+
+#include "controls/SkinHost.h"
+
+void CSkinCheckButton::OnClick() {
+    SetChecked(!IsChecked());
+    if (CSkinHost* host = CSkinHost::Of(this)) {
+        host->OnCheckIndex(Index());
+    }
+}

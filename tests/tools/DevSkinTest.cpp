@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "DevSkin.h"
+#include "common/TempDir.h"
+#include "controls/Label.h"
+#include "controls/SkinButton.h"
+#include "controls/SkinCheckButton.h"
+#include "controls/SkinEdit.h"
+#include "controls/SkinOptionButton.h"
+#include "controls/SkinSlider.h"
+#include "skin/SkinDialog.h"
+
+namespace {
+
+// Every picture the development skin names exists and fits its control, and the controls the
+// viewer window addresses by name or position are there.
+TEST(DevSkin, LoadsWithEveryControlDrawnFromItsPictures) {
+    CTempDir folder;
+    ASSERT_TRUE(WriteDevSkin(QString::fromStdString(folder.File("Test"))));
+    CSkinDialog dialog;
+    dialog.SetDescriptionPath(folder.File("Test/Skin.ini"));
+    dialog.LoadSkin();
+
+    EXPECT_FALSE(dialog.BackgroundCanvas().isNull());
+    EXPECT_FALSE(dialog.Shape().isEmpty());
+    ASSERT_NE(dialog.CaptionLabel(), nullptr);
+    EXPECT_GE(dialog.EditBoxes().size(), 7u);
+    EXPECT_FALSE(dialog.Labels().empty());
+    EXPECT_FALSE(dialog.OptionButtons().empty());
+    EXPECT_FALSE(dialog.CheckButtons().empty());
+
+    std::vector<CSkinButton*> buttons;
+    for (const auto& b : dialog.PushButtons()) {
+        buttons.push_back(b.get());
+    }
+    for (const auto& b : dialog.OptionButtons()) {
+        buttons.push_back(b.get());
+    }
+    for (const auto& b : dialog.CheckButtons()) {
+        buttons.push_back(b.get());
+    }
+    for (CSkinButton* button : buttons) {
+        for (int k = 0; k < CSkinButton::kFrameCount; ++k) {
+            EXPECT_EQ(button->FrameImage(static_cast<CSkinButton::Frame>(k)).size(), button->size())
+                << button->Name();
+        }
+    }
+    for (const auto& slider : dialog.Sliders()) {
+        EXPECT_TRUE(slider->HasChannel() && slider->HasThumb()) << slider->Name();
+    }
+    for (const char* name :
+         {"BUTTON_PLAY", "BUTTON_PAUSE", "BUTTON_EXIT", "BUTTON_BROWSE1", "BUTTON_ZOOM100"}) {
+        EXPECT_NE(dialog.FindButton(name), nullptr) << name;
+    }
+    EXPECT_NE(dialog.FindSlider("SLIDER_PROGRESS"), nullptr);
+    EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "00:00:00/02:00:00");
+}
+
+}  // namespace
