@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "controls/ComboList.h"
 #include "controls/Label.h"
 #include "controls/SkinButton.h"
 #include "controls/SkinCheckButton.h"
@@ -234,6 +235,7 @@ void CSkinDialog::mouseMoveEvent(QMouseEvent* event) {
         move(event->globalPosition().toPoint() - m_moveOffset);
     }
     const QPoint point = event->position().toPoint();
+    CloseFirstComboListOutside(point);
     ForwardMouseMove(point);
     QDialog::mouseMoveEvent(event);
     OnSkinMouseMove(std::string(), point.x(), point.y());
@@ -244,6 +246,19 @@ void CSkinDialog::ForwardMouseMove(const QPoint& point) {
     // (or set) its active pictures.
     if (!m_listBoxes.empty()) {
         m_listBoxes.front()->ScrollBar()->MouseMoved(point);
+    }
+    if (!m_comboBoxes.empty() && m_comboBoxes.front()->List()) {
+        m_comboBoxes.front()->List()->ScrollBar()->MouseMoved(point);
+    }
+}
+
+void CSkinDialog::CloseFirstComboListOutside(const QPoint& point) {
+    if (m_comboBoxes.empty()) {
+        return;
+    }
+    CSkinCombo& combo = *m_comboBoxes.front();
+    if (!combo.IsListHidden() && !combo.WholeRect().ToQRect().contains(point)) {
+        combo.ToggleList();
     }
 }
 

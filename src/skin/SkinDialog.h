@@ -115,6 +115,7 @@ private:
     void LoadLabels(const CIniFile& ini);
     void LoadEditBoxes(const CIniFile& ini);
     void LoadListBoxes(const CIniFile& ini);
+    void LoadComboBoxes(const CIniFile& ini);
     void PrepareTimeLabel();
     void MakeBackgroundCanvas();
     // Creation steps shared by the sections that make the same kind of control.
@@ -128,6 +129,9 @@ private:
     // Passes a move over the window on to the scroll bars of the first list box and of the
     // first combo box's list.
     void ForwardMouseMove(const QPoint& point);
+    // An open list of the first combo box closes when the mouse moves over the window outside
+    // the combo box.
+    void CloseFirstComboListOutside(const QPoint& point);
 
     std::vector<std::unique_ptr<CSkinButton>> m_pushButtons;
     std::vector<std::unique_ptr<CSkinSlider>> m_sliders;

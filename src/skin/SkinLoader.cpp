@@ -1,6 +1,8 @@
 // Building the window from a skin description, and taking it down again.
 
 #include "controls/CellSizeFont.h"
+#include "controls/ComboDropButton.h"
+#include "controls/ComboList.h"
 #include "controls/Label.h"
 #include "controls/SkinButton.h"
 #include "controls/SkinCheckButton.h"
@@ -51,6 +53,7 @@ void CSkinDialog::LoadSkin() {
     LoadLabels(ini);
     LoadEditBoxes(ini);
     LoadListBoxes(ini);
+    LoadComboBoxes(ini);
     PrepareTimeLabel();
     MakeBackgroundCanvas();
     update();
@@ -239,6 +242,45 @@ void CSkinDialog::LoadListBoxes(const CIniFile& ini) {
         const int textWidth = list->ClientWidth() - list->ScrollBar()->width() - kTextColumnMargin;
         list->AddColumn(std::max(0, textWidth), Qt::AlignLeft);
         m_listBoxes.push_back(std::move(list));
+    });
+}
+
+void CSkinDialog::LoadComboBoxes(const CIniFile& ini) {
+    ForEachNumberedEntry(ini, "COMBOBOXINFO", [this](const std::string& value) {
+        const ComboEntry entry = ParseComboEntry(value);
+        const std::string strip = GetFolderOf(m_descriptionPath) + entry.dropStrip;
+        auto combo = std::make_unique<CSkinCombo>(this);
+        Place(*combo, entry.rect);
+        combo->SetIndex(static_cast<int>(m_comboBoxes.size()));
+        combo->SetName(entry.name);
+        combo->LoadDropStrip(strip);
+        combo->SetLayout(entry.rect);
+
+        // The drop button keeps black as its transparent colour and has no hint.
+        auto dropButton = std::make_unique<CComboDropButton>(this);
+        const SkinRect& button = combo->ButtonRect();
+        Place(*dropButton, button);
+        dropButton->LoadFrameStrip(strip, button.left, button.top, button.right, button.bottom);
+        dropButton->SetLatched(false);
+        dropButton->SetName("COMBO_BTN");
+
+        auto edit = std::make_unique<CComboEdit>(this);
+        Place(*edit, combo->EditRect());
+        edit->SetName("COMBO_EDIT");
+        edit->SetBackColor(entry.editBack);
+        edit->SetTextColor(entry.editText);
+        edit->SetBorderColor(entry.editBorder);
+        edit->setEnabled(true);
+
+        auto list = std::make_unique<CComboList>(this);
+        list->SetName("COMBO_LIST");
+        SetUpList(*list, combo->ListRect(), entry.listColours, entry.scroll);
+        list->AddColumn(list->ClientWidth(), Qt::AlignLeft);
+        list->ScrollBar()->hide();
+        list->hide();
+
+        combo->SetParts(std::move(dropButton), std::move(edit), std::move(list));
+        m_comboBoxes.push_back(std::move(combo));
     });
 }
 
