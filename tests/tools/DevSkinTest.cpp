@@ -2,10 +2,14 @@
 
 #include "DevSkin.h"
 #include "common/TempDir.h"
+#include "controls/ComboDropButton.h"
+#include "controls/ComboList.h"
 #include "controls/Label.h"
 #include "controls/SkinButton.h"
 #include "controls/SkinCheckButton.h"
+#include "controls/SkinCombo.h"
 #include "controls/SkinEdit.h"
+#include "controls/SkinListBox.h"
 #include "controls/SkinOptionButton.h"
 #include "controls/SkinSlider.h"
 #include "skin/SkinDialog.h"
@@ -39,11 +43,24 @@ TEST(DevSkin, LoadsWithEveryControlDrawnFromItsPictures) {
     for (const auto& b : dialog.CheckButtons()) {
         buttons.push_back(b.get());
     }
+    ASSERT_EQ(dialog.ComboBoxes().size(), 1u);
+    buttons.push_back(dialog.ComboBoxes()[0]->DropButton());
     for (CSkinButton* button : buttons) {
         for (int k = 0; k < CSkinButton::kFrameCount; ++k) {
             EXPECT_EQ(button->FrameImage(static_cast<CSkinButton::Frame>(k)).size(), button->size())
                 << button->Name();
         }
+    }
+    ASSERT_GE(dialog.ListBoxes().size(), 3u);
+    std::vector<const CSkinListBase*> lists = {dialog.ComboBoxes()[0]->List()};
+    for (const auto& list : dialog.ListBoxes()) {
+        lists.push_back(list.get());
+    }
+    for (const CSkinListBase* list : lists) {
+        const CSkinScrollBar& bar = *list->ScrollBar();
+        EXPECT_GT(bar.GetBarWidth(), 0) << list->Name();
+        EXPECT_FALSE(bar.UpRect().isEmpty() || bar.DownRect().isEmpty() || bar.ThumbRect().isEmpty())
+            << list->Name();
     }
     for (const auto& slider : dialog.Sliders()) {
         EXPECT_TRUE(slider->HasChannel() && slider->HasThumb()) << slider->Name();

@@ -19,6 +19,7 @@ const QRect kViewerArea(24, 64, 520, 420);
 const QRect kFilePanel(558, 60, 388, 58);
 const QRect kZoomPanel(558, 122, 388, 86);
 const QRect kWindowPanel(558, 212, 388, 86);
+const QRect kInfoPanel(558, 302, 388, 170);
 const QRect kSavePanel(558, 476, 388, 100);
 
 // The cine speed slider's place, and its track drawn into the background under it.
@@ -33,6 +34,17 @@ constexpr QRgb kEditBack = 0x1B1028;
 constexpr QRgb kEditText = 0xF0E6FF;
 constexpr QRgb kEditBorder = 0xB89AE0;
 const QColor kRim(0x7E, 0x5C, 0xB0);
+constexpr QRgb kListText = 0xE8DEFF;
+constexpr QRgb kSelectedBack = 0xF2B54A;
+constexpr QRgb kSelectedText = 0x2A1A05;
+
+// The scroll bar of every list, and the drop button of the combo box.
+constexpr int kBarWidth = 16;
+const QColor kGroove(0x2E, 0x1C, 0x44);
+const QSize kDropFrame(20, 22);
+const char kScrollPictures[] =
+    "sb_track.bmp,sb_up.bmp,sb_up_active.bmp,sb_down.bmp,sb_down_active.bmp,"
+    "sb_thumb.bmp,sb_thumb_active.bmp";
 
 QString Hex(QRgb rgb) {
     return QString("0x%1").arg(rgb & 0xFFFFFF, 6, 16, QChar('0'));
@@ -164,6 +176,44 @@ QImage Knob(bool active) {
     return image;
 }
 
+// Scroll bar parts are copied as they are, so nothing of them is left key-coloured: what lies
+// outside a part's body takes the groove's colour.
+QImage ScrollTrack() {
+    QImage image(kBarWidth, 32, QImage::Format_RGB32);
+    image.fill(kGroove);
+    QPainter painter(&image);
+    painter.fillRect(QRect(kBarWidth / 2 - 1, 0, 2, image.height()), kGroove.lighter(130));
+    return image;
+}
+
+QImage ScrollPart(QSize size, bool active, const std::vector<QPolygonF>& glyph) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kGroove);
+    QPainter painter(&image);
+    const SLookColours colours = ColoursOf(active ? Look::Hover : Look::Normal, false);
+    Body(painter, image.rect(), colours.top, colours.bottom, colours.rim, 4);
+    if (!glyph.empty()) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        Shapes(glyph, 0.5)(painter, QRectF(image.rect()), colours.ink);
+    }
+    return image;
+}
+
+// The drop button keeps black as its transparent colour, so its corners are black instead of
+// the key colour.
+QImage DropStrip() {
+    QImage strip = ButtonStrip(kDropFrame, 4, Shapes({QPolygonF({{0.0, 0.2}, {1.0, 0.2}, {0.5, 0.8}})}, 0.6));
+    for (int y = 0; y < strip.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(strip.scanLine(y));
+        for (int x = 0; x < strip.width(); ++x) {
+            if ((row[x] & 0xFFFFFF) == kKey) {
+                row[x] = qRgb(0, 0, 0);
+            }
+        }
+    }
+    return strip;
+}
+
 QImage Background() {
     QImage image = Canvas(kWidth, kHeight);
     Panel(image, QRect(0, 0, kWidth, kHeight), QColor(0x6B, 0x3F, 0xA0), QColor(0x2E, 0x17, 0x4D), 28);
@@ -176,7 +226,7 @@ QImage Background() {
     painter.setPen(QPen(QColor(0xB8, 0x9A, 0xE0), 1));
     painter.drawRect(kViewerArea.adjusted(-2, -2, 1, 1));
     // Group panels of the right-hand column.
-    for (const QRect& panel : {kFilePanel, kZoomPanel, kWindowPanel, kSavePanel}) {
+    for (const QRect& panel : {kFilePanel, kZoomPanel, kWindowPanel, kInfoPanel, kSavePanel}) {
         Body(painter, panel, QColor(0x4A, 0x2C, 0x74), QColor(0x3A, 0x22, 0x5E), kRim, 8);
     }
     // The empty track of the speed slider; its channel fills it up to the thumb.
@@ -252,6 +302,15 @@ public:
                             enabled ? "TRUE" : "FALSE");
     }
 
+    void ListBox(const QString& name, const QRect& rect) {
+        m_lists << QString("%1,%2,%3,%4").arg(name, Rect(rect), ListColours(), kScrollPictures);
+    }
+    void Combo(const QString& name, const QRect& rect) {
+        m_combos << QString("%1,%2,drop.bmp,%3,%4,%5,%6,%7")
+                        .arg(name, Rect(rect), Hex(kEditBack), Hex(kEditText), Hex(kEditBorder),
+                             ListColours(), kScrollPictures);
+    }
+
     bool Save(CIniWriter& ini) {
         ini.Section("CAPTION");
         ini.Value("CAPTION", m_caption);
@@ -261,6 +320,8 @@ public:
         Numbered(ini, "CHECKINFO", m_checks);
         Numbered(ini, "LABELINFO", m_labels);
         Numbered(ini, "EDITBOXINFO", m_edits);
+        Numbered(ini, "LISTBOXINFO", m_lists);
+        Numbered(ini, "COMBOBOXINFO", m_combos);
         return ini.Save(m_dir.filePath("Skin.ini")) && m_ok;
     }
 
@@ -268,6 +329,9 @@ private:
     static QString LabelEntry(const QString& name, const QRect& rect, const QString& text, int size,
                               QRgb ink) {
         return QString("%1,%2,%3,DejaVu Sans,%4,%5").arg(name, Rect(rect), text).arg(size).arg(Hex(ink));
+    }
+    static QString ListColours() {
+        return QStringList{Hex(kEditBack), Hex(kListText), Hex(kSelectedBack), Hex(kSelectedText)}.join(',');
     }
     static void Numbered(CIniWriter& ini, const QString& section, const QStringList& entries) {
         ini.Section(section);
@@ -279,7 +343,7 @@ private:
     QDir m_dir;
     bool m_ok = true;
     QString m_caption;
-    QStringList m_buttons, m_sliders, m_options, m_checks, m_labels, m_edits;
+    QStringList m_buttons, m_sliders, m_options, m_checks, m_labels, m_edits, m_lists, m_combos;
 };
 
 void AddTitleBar(CDevSkin& skin) {
@@ -359,8 +423,21 @@ void AddRightColumn(CDevSkin& skin) {
     skin.Label("LABEL_SAVE", QRect(x, kSavePanel.top() + 6, 200, 16), "Save the image");
     skin.Edit("EDIT_SAVE1", QRect(x, kSavePanel.top() + 26, 48, 24), true);
     skin.Edit("EDIT_SAVE2", QRect(x + 54, kSavePanel.top() + 26, 48, 24), true);
+    // The format to save in; its list opens over the start row below.
+    skin.Combo("COMBO_FORMAT", QRect(x + 110, kSavePanel.top() + 27, 170, 89));
     skin.Button("BUTTON_SAVE", QRect(856, kSavePanel.top() + 24, 78, 28),
                 ButtonStrip(QSize(78, 28), 6, Text("Save\u2026")), "Save the shown image");
+}
+
+// The information lists: sections, the entries of the chosen section and the chosen entry's
+// value, addressed by position in this order.
+void AddInformation(CDevSkin& skin) {
+    const int x = kInfoPanel.left() + 12;
+    const int top = kInfoPanel.top() + 26;
+    skin.Label("LABEL_INFO", QRect(x, kInfoPanel.top() + 6, 200, 16), "File information");
+    skin.ListBox("LIST_SECTIONS", QRect(x, top, 130, 136));
+    skin.ListBox("LIST_ENTRIES", QRect(x + 138, top, 226, 88));
+    skin.ListBox("LIST_VALUE", QRect(x + 138, top + 94, 226, 42));
 }
 
 void AddStartRow(CDevSkin& skin) {
@@ -384,6 +461,16 @@ bool WriteDevSkin(const QString& folder) {
     skin.Picture("channel.bmp", Channel());
     skin.Picture("thumb.bmp", Knob(false));
     skin.Picture("thumb_active.bmp", Knob(true));
+    const QPolygonF upGlyph({{0.0, 0.75}, {0.5, 0.2}, {1.0, 0.75}});
+    const QPolygonF downGlyph({{0.0, 0.25}, {0.5, 0.8}, {1.0, 0.25}});
+    skin.Picture("sb_track.bmp", ScrollTrack());
+    skin.Picture("sb_up.bmp", ScrollPart(QSize(kBarWidth, kBarWidth), false, {upGlyph}));
+    skin.Picture("sb_up_active.bmp", ScrollPart(QSize(kBarWidth, kBarWidth), true, {upGlyph}));
+    skin.Picture("sb_down.bmp", ScrollPart(QSize(kBarWidth, kBarWidth), false, {downGlyph}));
+    skin.Picture("sb_down_active.bmp", ScrollPart(QSize(kBarWidth, kBarWidth), true, {downGlyph}));
+    skin.Picture("sb_thumb.bmp", ScrollPart(QSize(kBarWidth, 28), false, {}));
+    skin.Picture("sb_thumb_active.bmp", ScrollPart(QSize(kBarWidth, 28), true, {}));
+    skin.Picture("drop.bmp", DropStrip());
 
     CIniWriter ini;
     ini.Section("Screen");
@@ -399,6 +486,7 @@ bool WriteDevSkin(const QString& folder) {
     // page to go to and the start value, in this order.
     AddTitleBar(skin);
     AddRightColumn(skin);
+    AddInformation(skin);
     AddTransport(skin);
     AddStartRow(skin);
     return skin.Save(ini);
