@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimerEvent>
-#include <cmath>
 
 namespace {
 

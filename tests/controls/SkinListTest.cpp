@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QPointer>
 #include <QScrollBar>
 #include <QtTest/QTest>
 
