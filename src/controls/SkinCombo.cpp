@@ -1,6 +1,7 @@
 #include "SkinCombo.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "controls/ComboDropButton.h"
 #include "controls/ComboList.h"

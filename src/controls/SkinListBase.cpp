@@ -17,7 +17,7 @@ constexpr int kCellPadding = 3;
 // not the list has the focus, with no focus frame; text that does not fit is cut.
 class CRowDelegate : public QStyledItemDelegate {
 public:
-    explicit CRowDelegate(const CSkinListBase& list) : QStyledItemDelegate(nullptr), m_list(list) {}
+    explicit CRowDelegate(CSkinListBase& list) : QStyledItemDelegate(&list), m_list(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -47,7 +47,6 @@ private:
 CSkinListBase::CSkinListBase(QWidget* parent) : QTreeWidget(parent), m_scrollBar(new CSkinScrollBar(parent)) {
     m_scrollBar->hide();
     setItemDelegate(new CRowDelegate(*this));
-    itemDelegate()->setParent(this);
     setHeaderHidden(true);
     header()->setStretchLastSection(false);
     header()->setMinimumSectionSize(0);
