@@ -39,8 +39,8 @@ int List(CZipReader& reader) {
         CZipEntry entry;
         reader.GetEntryInfo(static_cast<std::uint16_t>(i), entry);
         std::printf("%d\t%s\t%u\t%u\t%u\t%08x\t%04x\t%s\n", i, entry.Name().c_str(), unsigned{entry.m_method},
-                    unsigned{entry.m_compressedSize}, unsigned{entry.m_uncompressedSize}, unsigned{entry.m_crc32},
-                    unsigned{entry.m_flags}, entry.IsDirectory() ? "dir" : "file");
+                    unsigned{entry.m_compressedSize}, unsigned{entry.m_uncompressedSize},
+                    unsigned{entry.m_crc32}, unsigned{entry.m_flags}, entry.IsDirectory() ? "dir" : "file");
     }
     return kAllOk;
 }
@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
     const bool list = command == "list" && argc == 3;
     const bool extract = command == "extract" && argc == 4;
     if (!list && !extract) {
-        std::fprintf(stderr, "usage: vitrine-unzip list ARCHIVE\n       vitrine-unzip extract ARCHIVE DEST\n");
+        std::fprintf(stderr,
+                     "usage: vitrine-unzip list ARCHIVE\n       vitrine-unzip extract ARCHIVE DEST\n");
         return kUsage;
     }
     CZipReader reader;
