@@ -1,8 +1,6 @@
 // Extracting entries into files and folders.
 #include <sys/stat.h>
 
-#include <vector>
-
 #include "ZipFileStatus.h"
 #include "ZipPath.h"
 #include "ZipReader.h"
@@ -44,22 +42,21 @@ bool CZipReader::ExtractEntry(std::uint16_t index, const std::string& folder, bo
 }
 
 bool CZipReader::CreateFolderPath(const std::string& path) {
-    // Walks up to the first folder that exists, then creates the missing ones downwards; a loop, not
-    // recursion, as a name may hold thousands of parts.
-    std::vector<std::string> missing;
-    std::string current = RemoveTrailingSlashes(path);
-    for (;;) {
-        const std::string parent = FolderPart(current);
-        if (parent == current || GetPathKind(current) == -1) {
-            break;
+    // From the top down, creating each part that is not a folder yet. The path grows by appending, so
+    // that a name of thousands of parts costs no more than its length.
+    const std::string folder = RemoveTrailingSlashes(path);
+    std::string partial;
+    std::size_t start = 0;
+    while (start < folder.size()) {
+        std::size_t end = folder.find('/', start);
+        if (end == std::string::npos) {
+            end = folder.size();
         }
-        missing.push_back(current);
-        current = RemoveTrailingSlashes(parent);
-    }
-    for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
-        if (::mkdir(folder->c_str(), 0777) != 0) {
+        partial.append(folder, partial.size(), end - partial.size());
+        if (end > start && GetPathKind(partial) != -1 && ::mkdir(partial.c_str(), 0777) != 0) {
             return false;
         }
+        start = end + 1;
     }
     return true;
 }
