@@ -130,6 +130,7 @@ void InfoZipUnzip(benchmark::State& state) {
 // Prints the ratio of the two mean times once both have run.
 class CRatioReporter : public benchmark::ConsoleReporter {
 public:
+    CRatioReporter() : ConsoleReporter(OO_None) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {

@@ -46,19 +46,10 @@ bool CZipReader::CreateFolderPath(const std::string& path) {
     // that a name of thousands of parts costs no more than its length.
     const std::string folder = RemoveTrailingSlashes(path);
     std::string partial;
-    std::size_t start = 0;
-    while (start < folder.size()) {
-        std::size_t end = folder.find('/', start);
-        if (end == std::string::npos) {
-            end = folder.size();
-        }
+    return ForEachPart(folder, [&](std::string_view part, std::size_t end) {
         partial.append(folder, partial.size(), end - partial.size());
-        if (end > start && GetPathKind(partial) != -1 && ::mkdir(partial.c_str(), 0777) != 0) {
-            return false;
-        }
-        start = end + 1;
-    }
-    return true;
+        return part.empty() || GetPathKind(partial) == -1 || ::mkdir(partial.c_str(), 0777) == 0;
+    });
 }
 
 int CZipReader::GetPathKind(const std::string& path) {

@@ -16,42 +16,25 @@ bool IsAbsolute(const std::string& name) {
 }
 
 bool ClimbsOut(const std::string& name) {
-    std::size_t start = 0;
-    while (start <= name.size()) {
-        std::size_t end = name.find('/', start);
-        if (end == std::string::npos) {
-            end = name.size();
-        }
-        if (name.compare(start, end - start, "..") == 0) {
-            return true;
-        }
-        start = end + 1;
-    }
-    return false;
+    return !ForEachPart(name, [](std::string_view part, std::size_t) { return part != ".."; });
 }
 
 // The reader creates no links, but the folder may hold some already: following one could write
 // anywhere.
 bool PassesThroughLink(const std::string& root, const std::string& relative) {
     std::string path = root;
-    std::size_t start = 0;
-    while (start < relative.size()) {
-        std::size_t end = relative.find('/', start);
-        if (end == std::string::npos) {
-            end = relative.size();
-        }
+    bool link = false;
+    ForEachPart(relative, [&](std::string_view part, std::size_t) {
         path += '/';
-        path.append(relative, start, end - start);
+        path += part;
         struct stat status {};
         if (::lstat(path.c_str(), &status) != 0) {
             return false;  // nothing further exists yet
         }
-        if (S_ISLNK(status.st_mode)) {
-            return true;
-        }
-        start = end + 1;
-    }
-    return false;
+        link = S_ISLNK(status.st_mode);
+        return !link;
+    });
+    return link;
 }
 
 }  // namespace
