@@ -4,6 +4,8 @@ namespace {
 
 constexpr std::size_t kHeaderSize = 64;
 constexpr std::uint32_t kMaxSegments = 15;
+// PackBits turns two bytes into at most 128.
+constexpr std::size_t kMaxExpansion = 64;
 
 // Decodes one PackBits segment into `count` bytes written every `stride` bytes of `out`.
 bool DecodeSegment(CByteView segment, std::size_t count, std::uint8_t* out, std::size_t stride) {
@@ -52,6 +54,12 @@ bool DecodeRleFrame(CByteView frame, int rows, int columns, int samplesPerPixel,
     }
     const std::size_t pixels = static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns);
     const std::size_t pixelStride = segments;
+    // A frame larger than its data could ever expand to is a false claim, not an allocation.
+    if (pixels * segments > frame.size * kMaxExpansion) {
+        error = "The RLE frame is too short for a " + std::to_string(columns) + " x " + std::to_string(rows) +
+                " image.";
+        return false;
+    }
     out.assign(pixels * pixelStride, 0);
     for (std::size_t s = 0; s < segments; ++s) {
         const std::size_t start = ReadU32(frame.data + 4 + 4 * s, false);
