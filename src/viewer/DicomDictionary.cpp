@@ -1,11 +1,9 @@
 #include "DicomDictionary.h"
 
-#include <gdcmDicts.h>
-#include <gdcmGlobal.h>
-#include <gdcmUIDs.h>
-
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -75,59 +73,71 @@ constexpr CGroupRole kGroupRoles[] = {
     {0xFFFC, 0xFFFC, "Padding"},
 };
 
-const gdcm::Dicts& Dictionaries() {
-    return gdcm::Global::GetInstance().GetDicts();
+struct CDictionaryEntry {
+    std::uint32_t key;
+    const char* vr;  // as the dictionary writes it, choices included ("US or SS")
+    const char* keyword;
+};
+
+struct CUidName {
+    const char* uid;
+    const char* name;
+};
+
+// kDictionary (by tag) and kUidNames (by UID), both sorted.
+#include "DicomDictionaryTable.inc"
+
+const CDictionaryEntry* Lookup(CDicomTag tag) {
+    // Repeating groups (curves, overlays) are listed under their first group.
+    std::uint16_t group = tag.group;
+    if ((group & 0xFF00) == 0x5000 || (group & 0xFF00) == 0x6000) {
+        group &= 0xFF00;
+    }
+    const std::uint32_t key = std::uint32_t{group} << 16 | tag.element;
+    const auto found =
+        std::lower_bound(std::begin(kDictionary), std::end(kDictionary), key,
+                         [](const CDictionaryEntry& entry, std::uint32_t k) { return entry.key < k; });
+    return found != std::end(kDictionary) && found->key == key ? found : nullptr;
+}
+
+bool IsPrivateCreator(CDicomTag tag) {
+    return tag.IsPrivate() && tag.element >= 0x0010 && tag.element <= 0x00FF;
 }
 
 }  // namespace
 
 namespace DicomDictionary {
 
-std::string Keyword(CDicomTag tag, const std::string& privateCreator) {
-    const gdcm::Tag gdcmTag(tag.group, tag.element);
-    if (tag.IsPrivate() && tag.element != 0) {
-        if (tag.element >= 0x0010 && tag.element <= 0x00FF) {
-            return "PrivateCreator";
-        }
-        if (privateCreator.empty()) {
-            return "Unknown";
-        }
-        const gdcm::DictEntry& entry = Dictionaries().GetDictEntry(gdcmTag, privateCreator.c_str());
-        const char* name = entry.GetName();
-        return name && *name ? name : "Unknown";
+std::string Keyword(CDicomTag tag) {
+    if (IsPrivateCreator(tag)) {
+        return "PrivateCreator";
     }
-    const char* keyword = Dictionaries().GetDictEntry(gdcmTag).GetKeyword();
-    return keyword && *keyword ? keyword : "Unknown";
+    if (const CDictionaryEntry* entry = tag.IsPrivate() ? nullptr : Lookup(tag)) {
+        return entry->keyword;
+    }
+    return tag.element == 0x0000 ? "GenericGroupLength" : "Unknown";
 }
 
 CVr Vr(CDicomTag tag, bool signedPixels) {
-    if (tag.IsPrivate() && tag.element >= 0x0010 && tag.element <= 0x00FF) {
+    if (IsPrivateCreator(tag)) {
         return MakeVr("LO");
     }
     if (tag.element == 0x0000) {
         return MakeVr("UL");
     }
-    if (tag.IsPrivate()) {
+    const CDictionaryEntry* entry = tag.IsPrivate() ? nullptr : Lookup(tag);
+    if (!entry) {
         return MakeVr("UN");
     }
-    const char* text =
-        gdcm::VR::GetVRString(Dictionaries().GetDictEntry(gdcm::Tag(tag.group, tag.element)).GetVR());
-    if (!text) {
-        return MakeVr("UN");
-    }
+    const char* text = entry->vr;
     if (std::strcmp(text, "US or SS") == 0) {
         return signedPixels ? MakeVr("SS") : MakeVr("US");
     }
-    if (std::strncmp(text, "OB or OW", 8) == 0 || std::strcmp(text, "US or SS or OW") == 0) {
-        return MakeVr("OW");
+    if (std::strchr(text, ' ')) {
+        return MakeVr("OW");  // OB or OW, US or OW, US or SS or OW: read as words
     }
-    if (std::strlen(text) == 2) {
-        const CVr vr = static_cast<CVr>(text[0] << 8 | text[1]);
-        if (IsKnownVr(vr)) {
-            return vr;
-        }
-    }
-    return MakeVr("UN");
+    const CVr vr = std::strlen(text) == 2 ? static_cast<CVr>(text[0] << 8 | text[1]) : 0;
+    return IsKnownVr(vr) ? vr : MakeVr("UN");
 }
 
 std::string GroupName(std::uint16_t group) {
@@ -146,12 +156,10 @@ std::string GroupName(std::uint16_t group) {
 }
 
 std::string UidName(const std::string& uid) {
-    gdcm::UIDs uids;
-    if (uid.empty() || !uids.SetFromUID(uid.c_str())) {
-        return {};
-    }
-    const char* name = uids.GetName();
-    return name ? name : std::string();
+    const auto found =
+        std::lower_bound(std::begin(kUidNames), std::end(kUidNames), uid,
+                         [](const CUidName& entry, const std::string& u) { return entry.uid < u; });
+    return found != std::end(kUidNames) && found->uid == uid ? found->name : std::string();
 }
 
 }  // namespace DicomDictionary

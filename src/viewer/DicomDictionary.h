@@ -8,9 +8,9 @@
 // What the data dictionary knows of tags, groups and UIDs.
 namespace DicomDictionary {
 
-// The keyword of a tag ("PatientName"); for private elements the private dictionary's name for
-// the element under `privateCreator` when it knows one; "Unknown" when nothing is known.
-std::string Keyword(CDicomTag tag, const std::string& privateCreator = {});
+// The keyword of a tag ("PatientName"); "PrivateCreator" for the elements that reserve private
+// blocks; "Unknown" for other private elements and for tags the dictionary does not list.
+std::string Keyword(CDicomTag tag);
 // The representation the dictionary gives a tag, for files that do not write it. Choices the
 // dictionary leaves open are settled here: US or SS by `signedPixels`, OB or OW as OW.
 CVr Vr(CDicomTag tag, bool signedPixels);

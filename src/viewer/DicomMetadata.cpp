@@ -14,10 +14,8 @@ public:
         : m_metadata(metadata), m_transferSyntaxName(std::move(transferSyntaxName)) {}
 
     void AddTopLevel(const CDicomDataSet& dataSet, const CCharacterSet& characterSet) {
-        std::map<std::uint32_t, std::string> creators;
         for (const CDicomElement& element : dataSet.elements) {
-            CMetadataSection& section = SectionOf(element.tag.group);
-            AddElement(section, element, characterSet, 0, creators);
+            AddElement(SectionOf(element.tag.group), element, characterSet, 0);
         }
     }
 
@@ -37,21 +35,10 @@ private:
     }
 
     void AddElement(CMetadataSection& section, const CDicomElement& element,
-                    const CCharacterSet& characterSet, int depth,
-                    std::map<std::uint32_t, std::string>& creators) {
+                    const CCharacterSet& characterSet, int depth) {
         const CDicomTag tag = element.tag;
-        const std::uint32_t block = std::uint32_t{tag.group} << 8;
-        if (tag.IsPrivate() && tag.element >= 0x0010 && tag.element <= 0x00FF) {
-            creators[block | tag.element] = DicomValues::Text(element);
-        }
-        std::string creator;
-        if (tag.IsPrivate() && tag.element > 0x00FF) {
-            const auto found = creators.find(block | tag.element >> 8);
-            creator = found == creators.end() ? std::string() : found->second;
-        }
-        section.entries.push_back(
-            {Prefix(depth) + tag.ToString() + " " + DicomDictionary::Keyword(tag, creator),
-             ElementValueText(element, characterSet, m_transferSyntaxName)});
+        section.entries.push_back({Prefix(depth) + tag.ToString() + " " + DicomDictionary::Keyword(tag),
+                                   ElementValueText(element, characterSet, m_transferSyntaxName)});
         for (std::size_t i = 0; i < element.items.size(); ++i) {
             AddItem(section, element.items[i], i, characterSet, depth + 1);
         }
@@ -65,9 +52,8 @@ private:
         // An item may name its own character set for its values and those nested in it.
         const CDicomElement* own = item.Find(DicomTags::kSpecificCharacterSet);
         const CCharacterSet characterSet = own ? CCharacterSet(DicomValues::Text(*own)) : inherited;
-        std::map<std::uint32_t, std::string> creators;
         for (const CDicomElement& element : item.elements) {
-            AddElement(section, element, characterSet, depth, creators);
+            AddElement(section, element, characterSet, depth);
         }
     }
 

@@ -1,5 +1,6 @@
 #include "PageLoader.h"
 
+#include <QCoreApplication>
 #include <QThreadPool>
 #include <condition_variable>
 #include <deque>
@@ -15,9 +16,12 @@ constexpr std::size_t kMinimumKept = 4;
 
 QThreadPool& DecodePool() {
     static QThreadPool* pool = [] {
-        auto* created = new QThreadPool;  // lives as long as the process: workers may outlive any window
+        // Lives as long as the process, as workers may outlive any window; decoding still under
+        // way when the application ends is awaited before the libraries' globals go away.
+        auto* created = new QThreadPool;
         created->setMaxThreadCount(std::max(2, QThread::idealThreadCount()));
         created->setExpiryTimeout(30000);
+        qAddPostRoutine([] { DecodePool().waitForDone(); });
         return created;
     }();
     return *pool;
