@@ -65,6 +65,14 @@ private:
     std::string m_problem;
 };
 
+// Stops a test whose reference could not be made; the files otherwise.
+class CorpusTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(Reference().Problem().empty()) << Reference().Problem(); }
+    static const CReference& Reference() { return CReference::Get(); }
+    static const QJsonArray& Files() { return CReference::Get().Files(); }
+};
+
 std::string NameOf(const QJsonObject& file) {
     const std::string path = file["path"].toString().toStdString();
     const std::size_t data = path.find("/data/");
@@ -85,11 +93,9 @@ long FirstDifference(const CFrame& frame, const std::int64_t* expected, std::int
         frame.samples);
 }
 
-TEST(Corpus, EveryFileOpensOrFailsWithAReason) {
-    const CReference& reference = CReference::Get();
-    ASSERT_TRUE(reference.Problem().empty()) << reference.Problem();
+TEST_F(CorpusTest, EveryFileOpensOrFailsWithAReason) {
     int opened = 0;
-    for (const QJsonValue& value : reference.Files()) {
+    for (const QJsonValue& value : Files()) {
         const QJsonObject file = value.toObject();
         std::string error;
         const auto document = OpenImageDocument(file["path"].toString().toStdString(), error);
@@ -106,7 +112,7 @@ TEST(Corpus, EveryFileOpensOrFailsWithAReason) {
             }
         }
     }
-    std::printf("[ corpus ] %d of %d files open\n", opened, static_cast<int>(reference.Files().size()));
+    std::printf("[ corpus ] %d of %d files open\n", opened, static_cast<int>(Files().size()));
 }
 
 // A stream pydicom's decoder accepts although the file's own notes call it damaged: the test
@@ -118,12 +124,10 @@ bool IsDamagedStream(const std::string& name) {
            std::end(kDamagedStreams);
 }
 
-TEST(Corpus, PagesSizesAndStoredValuesAgreeWithPydicom) {
-    const CReference& reference = CReference::Get();
-    ASSERT_TRUE(reference.Problem().empty()) << reference.Problem();
+TEST_F(CorpusTest, PagesSizesAndStoredValuesAgreeWithPydicom) {
     int decoded = 0;
     int agreeing = 0;
-    for (const QJsonValue& value : reference.Files()) {
+    for (const QJsonValue& value : Files()) {
         const QJsonObject file = value.toObject();
         if (file["status"].toString() != "pixels") {
             continue;
@@ -144,7 +148,7 @@ TEST(Corpus, PagesSizesAndStoredValuesAgreeWithPydicom) {
         const int samples = file["samples"].toInt();
         EXPECT_EQ(document->PageCount(), frames) << name;
         EXPECT_EQ(document->PageSize(0), QSize(columns, rows)) << name;
-        const std::vector<std::int64_t> expected = reference.Values(file);
+        const std::vector<std::int64_t> expected = Reference().Values(file);
         const std::size_t perFrame = static_cast<std::size_t>(rows) * columns * samples;
         ASSERT_EQ(expected.size(), perFrame * frames) << name;
         bool same = document->PageCount() == frames;
@@ -215,11 +219,9 @@ std::vector<std::string> PatientNames(const CMetadata& metadata) {
     return names;
 }
 
-TEST(Corpus, PatientNamesDecodeAsPydicomDecodesThem) {
-    const CReference& reference = CReference::Get();
-    ASSERT_TRUE(reference.Problem().empty()) << reference.Problem();
+TEST_F(CorpusTest, PatientNamesDecodeAsPydicomDecodesThem) {
     int compared = 0;
-    for (const QJsonValue& value : reference.Files()) {
+    for (const QJsonValue& value : Files()) {
         const QJsonObject file = value.toObject();
         const QJsonArray expected = file["patientNames"].toArray();
         if (file["forced"].toBool() || expected.isEmpty()) {
@@ -247,13 +249,11 @@ bool DcmtkMisreads(const std::string& name) {
     return std::find(std::begin(kDcmtkMisreads), std::end(kDcmtkMisreads), name) != std::end(kDcmtkMisreads);
 }
 
-TEST(Corpus, RenderingAgreesWithDcmj2pnmWithinOneGreyLevel) {
-    const CReference& reference = CReference::Get();
-    ASSERT_TRUE(reference.Problem().empty()) << reference.Problem();
+TEST_F(CorpusTest, RenderingAgreesWithDcmj2pnmWithinOneGreyLevel) {
     CTempDir folder;
     int compared = 0;
     int agreeing = 0;
-    for (const QJsonValue& value : reference.Files()) {
+    for (const QJsonValue& value : Files()) {
         const QJsonObject file = value.toObject();
         const std::string path = file["path"].toString().toStdString();
         const std::string name = NameOf(file);
