@@ -1,13 +1,22 @@
 #include "CodecDecoder.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
-#include <QLibrary>
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <memory>
 #include <mutex>
 
-#include "viewer/codecs/CodecInterface.h"
+#include "CodecProtocol.h"
+
+extern char** environ;
 
 namespace {
 
@@ -19,42 +28,115 @@ const char* const kCodecSyntaxes[] = {
     "1.2.840.10008.1.2.4.93",
 };
 
-struct CCodecModule {
-    CodecDecodeFunction decode = nullptr;
-    CodecFreeFunction free = nullptr;
-    std::string problem;
+// A frame that takes longer than this is taken for a decoder caught in damaged data.
+constexpr int kDecodeTimeoutMs = 30000;
+
+// The helper program: beside this program first, then where the build put it, then on the path.
+std::vector<std::string> HelperCandidates() {
+    std::vector<std::string> candidates;
+    if (QCoreApplication::instance()) {
+        candidates.push_back(QCoreApplication::applicationDirPath().toStdString() + "/vitrine-codec");
+    }
+#ifdef VITRINE_CODEC_HELPER
+    candidates.push_back(VITRINE_CODEC_HELPER);
+#endif
+    candidates.push_back("vitrine-codec");
+    return candidates;
+}
+
+// One running helper process and the socket to it.
+class CHelper {
+public:
+    static std::unique_ptr<CHelper> Start(std::string& error) {
+        for (const std::string& program : HelperCandidates()) {
+            int sockets[2];
+            if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0) {
+                error = "no socket for the decoder";
+                return nullptr;
+            }
+            posix_spawn_file_actions_t actions;
+            posix_spawn_file_actions_init(&actions);
+            posix_spawn_file_actions_adddup2(&actions, sockets[1], STDIN_FILENO);
+            posix_spawn_file_actions_adddup2(&actions, sockets[1], STDOUT_FILENO);
+            // The decoders' own messages would only clutter the program's error stream.
+            posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+            char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+            pid_t pid = 0;
+            const int failed = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv, environ);
+            posix_spawn_file_actions_destroy(&actions);
+            close(sockets[1]);
+            if (failed == 0) {
+                return std::unique_ptr<CHelper>(new CHelper(pid, sockets[0]));
+            }
+            close(sockets[0]);
+        }
+        error = "the decoder program vitrine-codec cannot be started";
+        return nullptr;
+    }
+
+    ~CHelper() {
+        close(m_socket);
+        if (m_broken) {
+            kill(m_pid, SIGKILL);
+        }
+        waitpid(m_pid, nullptr, 0);
+    }
+
+    CHelper(const CHelper&) = delete;
+    CHelper& operator=(const CHelper&) = delete;
+
+    bool Broken() const { return m_broken; }
+
+    // Sends one frame and waits for the answer; false (and broken) when the helper dies, stops
+    // answering or answers nonsense.
+    bool Decode(const std::string& transferSyntax, const CodecProtocol::CFormat& format,
+                const std::vector<CodecProtocol::CFragment>& fragments, CodecProtocol::CResponse& response) {
+        if (!CodecProtocol::WriteRequest(m_socket, transferSyntax, format, fragments) ||
+            !CodecProtocol::ReadResponse(m_socket, response, kDecodeTimeoutMs)) {
+            m_broken = true;
+        }
+        return !m_broken;
+    }
+
+private:
+    CHelper(pid_t pid, int socket) : m_pid(pid), m_socket(socket) {}
+
+    pid_t m_pid;
+    int m_socket;
+    bool m_broken = false;
 };
 
-// Loads the module once: beside the program first, then where the build put it, then from the
-// system's library path.
-const CCodecModule& Module() {
-    static CCodecModule module;
-    static std::once_flag once;
-    std::call_once(once, [] {
-        QStringList candidates;
-        if (QCoreApplication::instance()) {
-            candidates << QCoreApplication::applicationDirPath() + "/vitrine_codecs";
-        }
-#ifdef VITRINE_CODEC_MODULE
-        candidates << VITRINE_CODEC_MODULE;
-#endif
-        candidates << "vitrine_codecs";
-        for (const QString& candidate : candidates) {
-            QLibrary library(candidate);
-            if (!library.load()) {
-                module.problem = library.errorString().toStdString();
-                continue;
-            }
-            module.decode = reinterpret_cast<CodecDecodeFunction>(library.resolve(VITRINE_CODEC_DECODE));
-            module.free = reinterpret_cast<CodecFreeFunction>(library.resolve(VITRINE_CODEC_FREE));
-            if (module.decode && module.free) {
-                return;
+// Idle helpers, shared by all documents; one is started for each frame decoded at once.
+class CHelperPool {
+public:
+    static CHelperPool& Get() {
+        static CHelperPool* pool = new CHelperPool;  // helpers end when the program's sockets close
+        return *pool;
+    }
+
+    std::unique_ptr<CHelper> Acquire(std::string& error) {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (!m_idle.empty()) {
+                std::unique_ptr<CHelper> helper = std::move(m_idle.back());
+                m_idle.pop_back();
+                return helper;
             }
         }
-        module.decode = nullptr;
-    });
-    return module;
-}
+        return CHelper::Start(error);
+    }
+
+    void Release(std::unique_ptr<CHelper> helper) {
+        if (helper && !helper->Broken()) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_idle.push_back(std::move(helper));
+        }
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<std::unique_ptr<CHelper>> m_idle;
+};
 
 }  // namespace
 
@@ -64,12 +146,7 @@ bool IsCodecTransferSyntax(const std::string& uid) {
 
 bool DecodeCodecFrame(const std::vector<CByteView>& fragments, const std::string& transferSyntax,
                       CPixelFormat& format, std::vector<std::uint8_t>& out, std::string& error) {
-    const CCodecModule& module = Module();
-    if (!module.decode) {
-        error = "The JPEG and JPEG 2000 decoders cannot be loaded: " + module.problem;
-        return false;
-    }
-    std::vector<CCodecFragment> parts;
+    std::vector<CodecProtocol::CFragment> parts;
     std::size_t total = 0;
     for (const CByteView& fragment : fragments) {
         parts.push_back({fragment.data, fragment.size});
@@ -79,41 +156,55 @@ bool DecodeCodecFrame(const std::vector<CByteView>& fragments, const std::string
         error = "The frame has no compressed data.";
         return false;
     }
-    CCodecFormat codecFormat{format.rows,
-                             format.columns,
-                             format.samplesPerPixel,
-                             format.bitsAllocated,
-                             format.bitsStored,
-                             format.highBit,
-                             format.isSigned ? 1 : 0,
-                             format.planar ? 1 : 0,
-                             {}};
-    std::snprintf(codecFormat.photometric, sizeof codecFormat.photometric, "%s",
-                  format.photometricText.c_str());
-    unsigned char* decoded = nullptr;
-    std::size_t decodedSize = 0;
-    char reason[256] = {};
-    if (!module.decode(parts.data(), parts.size(), transferSyntax.c_str(), &codecFormat, &decoded,
-                       &decodedSize, reason, sizeof reason)) {
-        error = reason;
+    CodecProtocol::CFormat request;
+    request.rows = format.rows;
+    request.columns = format.columns;
+    request.samplesPerPixel = format.samplesPerPixel;
+    request.bitsAllocated = format.bitsAllocated;
+    request.bitsStored = format.bitsStored;
+    request.highBit = format.highBit;
+    request.isSigned = format.isSigned ? 1 : 0;
+    request.planar = format.planar ? 1 : 0;
+    std::snprintf(request.photometric, sizeof request.photometric, "%s", format.photometricText.c_str());
+
+    // A helper that fails is tried once more in a fresh process: an idle one may have been
+    // ended from outside; a second failure is the frame's own.
+    CHelperPool& pool = CHelperPool::Get();
+    CodecProtocol::CResponse response;
+    bool answered = false;
+    for (int attempt = 0; attempt < 2 && !answered; ++attempt) {
+        std::unique_ptr<CHelper> helper = pool.Acquire(error);
+        if (!helper) {
+            error = "The frame cannot be decoded: " + error + ".";
+            return false;
+        }
+        answered = helper->Decode(transferSyntax, request, parts, response);
+        pool.Release(std::move(helper));
+    }
+    if (!answered) {
+        error = "The decoder failed on this frame's data.";
         return false;
     }
-    format.bitsAllocated = codecFormat.bitsAllocated;
-    format.bitsStored = codecFormat.bitsStored;
-    format.highBit = codecFormat.highBit;
-    format.isSigned = codecFormat.isSigned != 0;
-    format.planar = codecFormat.planar != 0;
-    SetPhotometric(format, codecFormat.photometric);
+    if (!response.decoded) {
+        error.assign(response.data.begin(), response.data.end());
+        return false;
+    }
+    const CodecProtocol::CFormat& decoded = response.format;
+    format.bitsAllocated = decoded.bitsAllocated;
+    format.bitsStored = decoded.bitsStored;
+    format.highBit = decoded.highBit;
+    format.isSigned = decoded.isSigned != 0;
+    format.planar = decoded.planar != 0;
+    SetPhotometric(format, decoded.photometric);
     // Decoders deliver every sample at full resolution.
     format.subsampled = false;
     const std::uint64_t need = (format.NativeFrameBits() + 7) / 8;
-    if (decodedSize < need) {
-        module.free(decoded);
-        error = "The decoder delivered " + std::to_string(decodedSize) + " bytes where the frame needs " +
-                std::to_string(need) + ".";
+    if (response.data.size() < need) {
+        error = "The decoder delivered " + std::to_string(response.data.size()) +
+                " bytes where the frame needs " + std::to_string(need) + ".";
         return false;
     }
-    out.assign(decoded, decoded + need);
-    module.free(decoded);
+    response.data.resize(static_cast<std::size_t>(need));
+    out = std::move(response.data);
     return true;
 }

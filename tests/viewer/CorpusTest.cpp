@@ -204,6 +204,45 @@ int LargestDifference(const QImage& ours, const QImage& theirs) {
     return largest;
 }
 
+// Changes to the JPEG 2000 code stream of JPEG2000.dcm (its SIZ marker) on which the decoder
+// library aborts, and on which it crashes, when it runs inside the program.
+struct CDamage {
+    std::vector<std::pair<int, char>> bytes;
+};
+
+TEST_F(CorpusTest, CodeStreamsThatBreakTheDecoderFailTheirPageOnly) {
+    std::string original;
+    for (const QJsonValue& value : Files()) {
+        if (NameOf(value.toObject()) == "test_files/JPEG2000.dcm") {
+            original = value.toObject()["path"].toString().toStdString();
+        }
+    }
+    ASSERT_FALSE(original.empty());
+    QFile file(QString::fromStdString(original));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    CTempDir folder;
+    const CDamage damages[] = {{{{3065, '\xED'}}}, {{{3064, '\x4C'}, {3069, '\x64'}}}};
+    for (const CDamage& damage : damages) {
+        QByteArray bytes = whole;
+        for (const auto& [offset, value] : damage.bytes) {
+            bytes[offset] = value;
+        }
+        const std::string path = folder.Write("damaged.dcm", bytes.toStdString());
+        std::string error;
+        const auto document = OpenImageDocument(path, error);
+        ASSERT_TRUE(document) << error;
+        CFrame frame;
+        EXPECT_FALSE(document->DecodePage(0, frame, error));
+        EXPECT_NE(error.find("decoder failed"), std::string::npos) << error;
+    }
+    // The next frame is decoded as before.
+    std::string error;
+    const auto document = OpenImageDocument(original, error);
+    CFrame frame;
+    EXPECT_TRUE(document && document->DecodePage(0, frame, error)) << error;
+}
+
 // Values of the entries that show a Patient's Name, nested ones included, in order.
 std::vector<std::string> PatientNames(const CMetadata& metadata) {
     static const std::string kName = "(0010,0010) PatientName";
