@@ -31,24 +31,24 @@ const char* const kCodecSyntaxes[] = {
 // A frame that takes longer than this is taken for a decoder caught in damaged data.
 constexpr int kDecodeTimeoutMs = 30000;
 
-// The helper program: beside this program first, then where the build put it, then on the path.
-std::vector<std::string> HelperCandidates() {
+// The decoder program: beside this program first, then where the build put it, then on the path.
+std::vector<std::string> ProgramCandidates() {
     std::vector<std::string> candidates;
     if (QCoreApplication::instance()) {
         candidates.push_back(QCoreApplication::applicationDirPath().toStdString() + "/vitrine-codec");
     }
-#ifdef VITRINE_CODEC_HELPER
-    candidates.push_back(VITRINE_CODEC_HELPER);
+#ifdef VITRINE_CODEC_PROGRAM
+    candidates.push_back(VITRINE_CODEC_PROGRAM);
 #endif
     candidates.push_back("vitrine-codec");
     return candidates;
 }
 
-// One running helper process and the socket to it.
-class CHelper {
+// One running decoder process and the socket to it.
+class CDecoderProcess {
 public:
-    static std::unique_ptr<CHelper> Start(std::string& error) {
-        for (const std::string& program : HelperCandidates()) {
+    static std::unique_ptr<CDecoderProcess> Start(std::string& error) {
+        for (const std::string& program : ProgramCandidates()) {
             int sockets[2];
             if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0) {
                 error = "no socket for the decoder";
@@ -66,7 +66,7 @@ public:
             posix_spawn_file_actions_destroy(&actions);
             close(sockets[1]);
             if (failed == 0) {
-                return std::unique_ptr<CHelper>(new CHelper(pid, sockets[0]));
+                return std::unique_ptr<CDecoderProcess>(new CDecoderProcess(pid, sockets[0]));
             }
             close(sockets[0]);
         }
@@ -74,7 +74,7 @@ public:
         return nullptr;
     }
 
-    ~CHelper() {
+    ~CDecoderProcess() {
         close(m_socket);
         if (m_broken) {
             kill(m_pid, SIGKILL);
@@ -82,12 +82,12 @@ public:
         waitpid(m_pid, nullptr, 0);
     }
 
-    CHelper(const CHelper&) = delete;
-    CHelper& operator=(const CHelper&) = delete;
+    CDecoderProcess(const CDecoderProcess&) = delete;
+    CDecoderProcess& operator=(const CDecoderProcess&) = delete;
 
     bool Broken() const { return m_broken; }
 
-    // Sends one frame and waits for the answer; false (and broken) when the helper dies, stops
+    // Sends one frame and waits for the answer; false (and broken) when the process dies, stops
     // answering or answers nonsense.
     bool Decode(const std::string& transferSyntax, const CodecProtocol::CFormat& format,
                 const std::vector<CodecProtocol::CFragment>& fragments, CodecProtocol::CResponse& response) {
@@ -99,43 +99,43 @@ public:
     }
 
 private:
-    CHelper(pid_t pid, int socket) : m_pid(pid), m_socket(socket) {}
+    CDecoderProcess(pid_t pid, int socket) : m_pid(pid), m_socket(socket) {}
 
     pid_t m_pid;
     int m_socket;
     bool m_broken = false;
 };
 
-// Idle helpers, shared by all documents; one is started for each frame decoded at once.
-class CHelperPool {
+// Idle decoder processes, shared by all documents; one is started for each frame decoded at once.
+class CDecoderPool {
 public:
-    static CHelperPool& Get() {
-        static CHelperPool* pool = new CHelperPool;  // helpers end when the program's sockets close
+    static CDecoderPool& Get() {
+        static CDecoderPool* pool = new CDecoderPool;  // they end when this program's sockets close
         return *pool;
     }
 
-    std::unique_ptr<CHelper> Acquire(std::string& error) {
+    std::unique_ptr<CDecoderProcess> Acquire(std::string& error) {
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             if (!m_idle.empty()) {
-                std::unique_ptr<CHelper> helper = std::move(m_idle.back());
+                std::unique_ptr<CDecoderProcess> process = std::move(m_idle.back());
                 m_idle.pop_back();
-                return helper;
+                return process;
             }
         }
-        return CHelper::Start(error);
+        return CDecoderProcess::Start(error);
     }
 
-    void Release(std::unique_ptr<CHelper> helper) {
-        if (helper && !helper->Broken()) {
+    void Release(std::unique_ptr<CDecoderProcess> process) {
+        if (process && !process->Broken()) {
             std::lock_guard<std::mutex> lock(m_mutex);
-            m_idle.push_back(std::move(helper));
+            m_idle.push_back(std::move(process));
         }
     }
 
 private:
     std::mutex m_mutex;
-    std::vector<std::unique_ptr<CHelper>> m_idle;
+    std::vector<std::unique_ptr<CDecoderProcess>> m_idle;
 };
 
 }  // namespace
@@ -167,19 +167,19 @@ bool DecodeCodecFrame(const std::vector<CByteView>& fragments, const std::string
     request.planar = format.planar ? 1 : 0;
     std::snprintf(request.photometric, sizeof request.photometric, "%s", format.photometricText.c_str());
 
-    // A helper that fails is tried once more in a fresh process: an idle one may have been
+    // A decoder process that fails is tried once more in a fresh one: an idle one may have been
     // ended from outside; a second failure is the frame's own.
-    CHelperPool& pool = CHelperPool::Get();
+    CDecoderPool& pool = CDecoderPool::Get();
     CodecProtocol::CResponse response;
     bool answered = false;
     for (int attempt = 0; attempt < 2 && !answered; ++attempt) {
-        std::unique_ptr<CHelper> helper = pool.Acquire(error);
-        if (!helper) {
+        std::unique_ptr<CDecoderProcess> process = pool.Acquire(error);
+        if (!process) {
             error = "The frame cannot be decoded: " + error + ".";
             return false;
         }
-        answered = helper->Decode(transferSyntax, request, parts, response);
-        pool.Release(std::move(helper));
+        answered = process->Decode(transferSyntax, request, parts, response);
+        pool.Release(std::move(process));
     }
     if (!answered) {
         error = "The decoder failed on this frame's data.";

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-// The viewer engine decodes JPEG, JPEG-LS and JPEG 2000 frames in a helper process,
+// The viewer engine decodes JPEG, JPEG-LS and JPEG 2000 frames in a process of their own,
 // vitrine-codec: those decoders can abort or corrupt memory on damaged data, which must not
 // take the viewer down with them, and they bring a data dictionary that takes every process
 // loading it some 20 ms to set up. This is what the two sides say to each other over a socket.
 
 namespace CodecProtocol {
 
-// The frame's layout as the file declares it; the helper answers with what the code stream
+// The frame's layout as the file declares it; the decoder process answers with what the code stream
 // says instead (precision, colour space, planes).
 struct CFormat {
     std::int32_t rows = 0;

@@ -1,4 +1,4 @@
-// vitrine-codec: the viewer engine's helper process for JPEG, JPEG-LS and JPEG 2000 frames.
+// vitrine-codec: the viewer engine's decoder process for JPEG, JPEG-LS and JPEG 2000 frames.
 // It reads decode requests on its standard input and answers on its standard output (both one
 // socket) until the engine closes it. See CodecProtocol.h.
 #include <gdcmJPEG2000Codec.h>
