@@ -128,12 +128,12 @@ std::string ValidUtf8(const std::string& bytes) {
     std::string out;
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const int length = lead < 0x80         ? 1
-                           : (lead >> 5) == 6  ? 2
-                           : (lead >> 4) == 14 ? 3
-                           : (lead >> 3) == 30 ? 4
-                                               : 0;
+        const auto start = static_cast<unsigned char>(bytes[i]);
+        const int length = start < 0x80         ? 1
+                           : (start >> 5) == 6  ? 2
+                           : (start >> 4) == 14 ? 3
+                           : (start >> 3) == 30 ? 4
+                                                : 0;
         bool valid = length > 0 && i + length <= bytes.size();
         for (int k = 1; valid && k < length; ++k) {
             valid = (static_cast<unsigned char>(bytes[i + k]) & 0xC0) == 0x80;
