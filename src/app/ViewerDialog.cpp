@@ -5,6 +5,7 @@
 #include "app/AppIcon.h"
 #include "platform/ScreenInfo.h"
 #include "skin/SkinFolder.h"
+#include "viewer/ImageViewerControl.h"
 
 namespace {
 
@@ -17,7 +18,10 @@ constexpr char kDescriptionPath[] = "Test/Skin.ini";
 }  // namespace
 
 CViewerDialog::CViewerDialog(QWidget* parent)
-    : CSkinDialog(parent), m_icon(CreateAppIcon(CScreenInfo::Current().IconSize().width())) {
+    : CSkinDialog(parent),
+      m_viewerControl(new CImageViewerControl(this)),
+      m_viewer(m_viewerControl),
+      m_icon(CreateAppIcon(CScreenInfo::Current().IconSize().width())) {
     resize(kTemplateSize);
 }
 
@@ -27,8 +31,16 @@ bool CViewerDialog::OnInitDialog() {
     LoadSkin();
     CSkinDialog::OnInitDialog();
     setWindowIcon(QIcon(m_icon));
+    PlaceViewerControl();
     m_currentPage = 1;
     return true;
+}
+
+void CViewerDialog::PlaceViewerControl() {
+    // On top of the skin's controls, in the rectangle the skin reserves for it.
+    m_viewerControl->setGeometry(ControlRect().ToQRect());
+    m_viewerControl->raise();
+    m_viewerControl->show();
 }
 
 void CViewerDialog::paintEvent(QPaintEvent* event) {

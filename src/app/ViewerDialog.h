@@ -3,7 +3,10 @@
 #include <QPixmap>
 #include <string>
 
+#include "app/ImageViewer.h"
 #include "skin/SkinDialog.h"
+
+class CImageViewerControl;
 
 // The viewer window: the skin window that hosts the image viewer and reacts to its controls.
 class CViewerDialog : public CSkinDialog {
@@ -14,12 +17,19 @@ public:
 
     const QPixmap& Icon() const { return m_icon; }
     int CurrentPage() const { return m_currentPage; }
+    // The viewer control and the wrapper the commands drive it through.
+    CImageViewerControl* ViewerControl() const { return m_viewerControl; }
+    CImageViewer& Viewer() { return m_viewer; }
 
 protected:
     bool OnInitDialog() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void PlaceViewerControl();
+
+    CImageViewerControl* m_viewerControl;  // a child of the window
+    CImageViewer m_viewer;
     std::string m_openedPath;
     std::string m_openedName;
     int m_currentPage = 1;

@@ -7,6 +7,7 @@
 #include "app/ViewerDialog.h"
 #include "common/SkinFolder.h"
 #include "skin/SkinFolder.h"
+#include "viewer/ImageViewerControl.h"
 
 namespace {
 
@@ -22,11 +23,11 @@ private:
     std::filesystem::path m_saved;
 };
 
-TEST(ViewerDialog, LoadsTheSkinOfTheWorkingSkinFolderWhenShown) {
+TEST(ViewerDialog, LoadsTheSkinOfTheWorkingSkinFolderAndPlacesTheViewerControlWhenShown) {
     CTempDir start;
     const CSkinFixture skin(start.File("Test"));
     skin.Picture("back.bmp", SolidPicture(60, 40, qRgb(90, 40, 120)));
-    skin.Description("[Screen]\nMain=back.bmp\n");
+    skin.Description("[Screen]\nMain=back.bmp\n[CONTROL]\nCONTROL=10,12,30,25\n");
     CCurrentFolder current(start.Path());
 
     CViewerDialog dialog;
@@ -36,6 +37,12 @@ TEST(ViewerDialog, LoadsTheSkinOfTheWorkingSkinFolderWhenShown) {
     EXPECT_EQ(dialog.CurrentSkin(), 0);
     EXPECT_EQ(dialog.CurrentPage(), 1);
     EXPECT_FALSE(dialog.windowIcon().isNull());
+    // The viewer control sits in the skin's control rectangle, driven through the wrapper.
+    CImageViewerControl* control = dialog.ViewerControl();
+    EXPECT_EQ(control->geometry(), QRect(10, 12, 20, 13));
+    EXPECT_TRUE(control->isVisible());
+    EXPECT_EQ(dialog.Viewer().Target(), control);
+    EXPECT_EQ(dialog.Viewer().PageCount(), 0);
 }
 
 TEST(ViewerDialog, EndsOnlyByItsOwnMeansNotByEscape) {
