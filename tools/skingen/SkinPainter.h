@@ -9,7 +9,7 @@
 
 class QPainter;
 
-// Drawing helpers shared by the skins: every picture is drawn on an opaque canvas filled with
+// Drawing routines shared by the skins: every picture is drawn on an opaque canvas filled with
 // the key colour, so whatever is not painted becomes transparent in the skin.
 namespace SkinPainter {
 
