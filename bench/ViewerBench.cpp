@@ -27,7 +27,7 @@ extern char** environ;
 
 namespace {
 
-struct CFileSpec {
+struct CSyntheticFile {
     const char* name;
     int frames;
     bool jpeg2000;
@@ -35,7 +35,7 @@ struct CFileSpec {
 
 // 512 x 512 signed 16-bit: one CT slice, 1000-frame series raw and JPEG 2000, and 2000 raw
 // frames (1 GB).
-constexpr CFileSpec kSynthetic[] = {
+constexpr CSyntheticFile kSynthetic[] = {
     {"ct512.dcm", 1, false},
     {"raw1000.dcm", 1000, false},
     {"j2k1000.dcm", 1000, true},
@@ -48,11 +48,11 @@ std::string DataFile(const std::string& name) {
     }
     QDir().mkpath(BENCH_DATA);
     const std::string path = std::string(BENCH_DATA) + "/" + name;
-    for (const CFileSpec& spec : kSynthetic) {
-        if (name == spec.name && !QFileInfo::exists(QString::fromStdString(path))) {
+    for (const CSyntheticFile& file : kSynthetic) {
+        if (name == file.name && !QFileInfo::exists(QString::fromStdString(path))) {
             CSyntheticSeries series;
-            series.frames = spec.frames;
-            series.jpeg2000 = spec.jpeg2000;
+            series.frames = file.frames;
+            series.jpeg2000 = file.jpeg2000;
             std::string error;
             if (!WriteSyntheticSeries(path, series, error)) {
                 std::fprintf(stderr, "cannot make %s: %s\n", path.c_str(), error.c_str());
