@@ -5,10 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <numeric>
 #include <set>
 
 #include "DicomFixtures.h"
-#include "IndependentDecoder.h"
+#include "common/IndependentDecoder.h"
 #include "viewer/ImageViewerControl.h"
 
 namespace {
@@ -82,6 +83,28 @@ protected:
         EXPECT_EQ(m_control.SaveImage(m_folder.File(name), text, a, b), 1)
             << name << ": " << m_control.LastError();
         return name;
+    }
+
+    // Every page of the open file as saved, from the first; the view goes back to `shown`.
+    std::vector<QImage> AllPages(int shown) {
+        std::vector<QImage> pages;
+        for (int page = 1; page <= m_control.PageCount(); ++page) {
+            EXPECT_TRUE(m_control.GoToPage(page));
+            pages.push_back(m_control.PageImage());
+        }
+        EXPECT_TRUE(m_control.GoToPage(shown));
+        return pages;
+    }
+
+    static void ExpectFrames(const CDecodedFile& file, const std::vector<QImage>& pages, double allowed,
+                             const std::string& label) {
+        ASSERT_TRUE(file.error.empty()) << label << ": " << file.error;
+        ASSERT_EQ(file.frames.size(), pages.size()) << label;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            const CDifference difference = Difference(file.frames[i], pages[i]);
+            EXPECT_LE(allowed == 0 ? difference.largest : difference.mean, allowed)
+                << label << " page " << i + 1;
+        }
     }
 
     CTempDir m_folder;
@@ -163,6 +186,170 @@ TEST_F(ExportFormatsTest, EveryFormatHoldsGreyAndColourPagesAsOtherReadersDecode
             }
         }
     }
+}
+
+TEST_F(ExportFormatsTest, BOfOneSavesEveryPageWhereTheFormatHoldsSeveralAndTheShownPageElsewhere) {
+    Open(WriteGreySeries(m_folder, "series.dcm", 13, 7, 3, "40"));
+    const std::vector<QImage> pages = AllPages(2);
+    const std::vector<std::string> names = {Save("pages.tif", "", 0, 1), Save("pages.gif", "", 0, 1),
+                                            Save("pages.pdf", "", 0, 1), Save("shown.tif", "", 0, 0),
+                                            Save("shown.gif", "", 0, 2), Save("shown.png", "", 0, 1)};
+    const std::map<std::string, CDecodedFile> decoded = DecodeIndependently(m_folder, names);
+    for (const char* name : {"pages.tif", "pages.gif", "pages.pdf"}) {
+        ExpectFrames(decoded.at(name), pages, 0, name);
+    }
+    for (const char* name : {"shown.tif", "shown.gif", "shown.png"}) {
+        ExpectFrames(decoded.at(name), {pages[1]}, 0, name);
+    }
+    // The animation loops for ever at the file's frame time; the PDF has a page per frame.
+    const CDecodedFile& gif = decoded.at("pages.gif");
+    EXPECT_EQ(gif.info["loop"].toInt(-1), 0);
+    for (const CDecodedFrame& frame : gif.frames) {
+        EXPECT_EQ(frame.duration, 40);
+    }
+    const QJsonArray images = decoded.at("pages.pdf").info["images"].toArray();
+    ASSERT_EQ(images.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(images[i].toObject()["page"].toInt(), i + 1);
+        EXPECT_EQ(images[i].toObject()["enc"].toString(), "image");  // not JPEG
+    }
+}
+
+TEST_F(ExportFormatsTest, AnimationsPlayAtTheFilesFrameTimeElseAtTheCineRate) {
+    struct CCase {
+        const char* frameTime;  // (0018,1063), ms
+        const char* cineRate;   // (0018,0040), frames per second
+        int started;            // the interval of a Start before saving; 0 for none
+        int expected;
+    };
+    const CCase cases[] = {
+        {"40", "", 250, 40},  // the file's frame time first
+        {"", "25", 250, 40},  // then its rate
+        {"", "", 250, 250},   // then the cine run's
+        {"", "", 0, 100},     // else ten a second
+    };
+    std::vector<std::string> names;
+    for (const CCase& c : cases) {
+        CImageViewerControl control;
+        CDicomWriter writer;
+        writer.Image(2, 3, 1, 8, 8, false, "MONOCHROME2", 2)
+            .Bytes(0x7FE0, 0x0010, "OB", std::vector<std::uint8_t>(12, 9));
+        for (const auto& [element, value] : {std::pair{0x1063, c.frameTime}, std::pair{0x0040, c.cineRate}}) {
+            if (*value) {
+                writer.Text(0x0018, static_cast<std::uint16_t>(element), element == 0x1063 ? "DS" : "IS",
+                            value);
+            }
+        }
+        const std::string name = "timed" + std::to_string(names.size()) + ".gif";
+        writer.Save(m_folder.File(name + ".dcm"));
+        ASSERT_TRUE(control.Open(m_folder.File(name + ".dcm")));
+        if (c.started > 0) {
+            ASSERT_TRUE(control.Start(c.started));
+            control.GoToPage(1);  // stops the cine run, whose rate stays
+        }
+        ASSERT_EQ(control.SaveImage(m_folder.File(name), "", 0, 1), 1) << control.LastError();
+        names.push_back(name);
+    }
+    const std::map<std::string, CDecodedFile> decoded = DecodeIndependently(m_folder, names);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const CDecodedFile& gif = decoded.at(names[i]);
+        ASSERT_EQ(gif.frames.size(), 2u) << names[i] << gif.error;
+        EXPECT_EQ(gif.frames[0].duration, cases[i].expected) << names[i];
+    }
+}
+
+TEST_F(ExportFormatsTest, TiffCompressionFollowsTheOptionWord) {
+    struct CCase {
+        std::string text;
+        const char* compression;  // as Pillow names it
+        double allowed;
+    };
+    const CCase cases[] = {
+        {"", "tiff_lzw", 0},
+        {"lzw", "tiff_lzw", 0},
+        {" LZW ", "tiff_lzw", 0},
+        {"none", "raw", 0},
+        {"deflate", "tiff_adobe_deflate", 0},
+        {"packbits", "packbits", 0},
+        {"jpeg", "jpeg", 2},
+    };
+    std::vector<std::pair<std::string, const CCase*>> saved;
+    for (const std::string kind : {"grey", "colour"}) {
+        const QImage page = Open(kind == "grey" ? WriteGreySeries(m_folder, "grey.dcm", 13, 7, 1)
+                                                : WriteColourPage(m_folder, "colour.dcm", 61, 37));
+        for (const CCase& c : cases) {
+            saved.push_back({Save(kind + std::to_string(saved.size()) + ".tif", c.text), &c});
+        }
+        std::vector<std::string> names;
+        for (const auto& entry : saved) {
+            names.push_back(entry.first);
+        }
+        const std::map<std::string, CDecodedFile> decoded = DecodeIndependently(m_folder, names);
+        for (const auto& [name, c] : saved) {
+            const CDecodedFile& file = decoded.at(name);
+            EXPECT_EQ(file.info["compression"].toString().toStdString(), c->compression)
+                << "\"" << c->text << "\"";
+            ExpectFrames(file, {page}, c->allowed, name + " \"" + c->text + "\"");
+        }
+        saved.clear();
+    }
+}
+
+TEST_F(ExportFormatsTest, AIsTheQualityOfJpegAndJpeg2000) {
+    struct CCase {
+        const char* name;
+        int a;
+    };
+    // From most to least faithful for each format; 0 is JPEG's 90 and lossless JPEG 2000.
+    const CCase cases[] = {{"q0.j2k", 0},     {"q90.j2k", 90}, {"q30.j2k", 30}, {"q1.j2k", 1},
+                           {"q100.jpg", 100}, {"q0.jpg", 0},   {"q90.jpg", 90}, {"q10.jpg", 10}};
+    const QImage page = Open(kCtSmall);
+    std::vector<std::string> names;
+    for (const CCase& c : cases) {
+        names.push_back(Save(c.name, "", c.a));
+    }
+    const std::map<std::string, CDecodedFile> decoded = DecodeIndependently(m_folder, names);
+    std::map<std::string, std::pair<qint64, double>> previous;  // by extension: size and error
+    for (const CCase& c : cases) {
+        const CDecodedFile& file = decoded.at(c.name);
+        ASSERT_EQ(file.frames.size(), 1u) << c.name << file.error;
+        const CDifference difference = Difference(file.frames[0], page);
+        const qint64 size = QFileInfo(QString::fromStdString(m_folder.File(c.name))).size();
+        const std::string extension = QFileInfo(c.name).suffix().toStdString();
+        if (c.a == 0 && extension == "j2k") {
+            EXPECT_EQ(difference.largest, 0) << c.name;
+        }
+        const auto before = previous.find(extension);
+        if (before != previous.end() && c.a != 0) {
+            EXPECT_LE(size, before->second.first) << c.name;
+            EXPECT_GE(difference.mean, before->second.second) << c.name;
+        }
+        if (c.a == 0 && extension == "jpg") {
+            // The default is quality 90: the same file.
+            EXPECT_EQ(size, QFileInfo(QString::fromStdString(m_folder.File("q90.jpg"))).size());
+        }
+        previous[extension] = {size, difference.mean};
+    }
+    EXPECT_GT(previous["j2k"].second, 3);  // quality 1 is visibly lossy
+}
+
+TEST_F(ExportFormatsTest, IconsShrinkToFitAndOtherFormatsKeepTheFullPage) {
+    // 512 is a multiple of 128, which Qt's WBMP writer gets wrong.
+    const QImage page = Open(WriteGreySeries(m_folder, "wide.dcm", 512, 256, 1));
+    const std::vector<std::string> names = {Save("wide.ico"), Save("wide.wbmp"), Save("wide.gif")};
+    const std::map<std::string, CDecodedFile> decoded = DecodeIndependently(m_folder, names);
+    const QSize expected[] = {{256, 128}, {512, 256}, {512, 256}};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const CDecodedFile& file = decoded.at(names[i]);
+        ASSERT_EQ(file.frames.size(), 1u) << names[i] << ": " << file.error;
+        EXPECT_EQ(file.frames[0].Size(), expected[i]) << names[i];
+    }
+    // Shrunk smoothly: the columns' gradient survives as a gradient.
+    const CDecodedFrame& icon = decoded.at("wide.ico").frames[0];
+    const CDifference difference =
+        Difference(icon, page.scaled(256, 128, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB888));
+    EXPECT_LE(difference.largest, 2);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 #include "common/TempDir.h"
 
-// A page or frame as a reader that is not ours decoded it (see reference/decode_pictures.py).
+// A page or frame as a reader that is not ours decoded it (see decode_pictures.py).
 struct CDecodedFrame {
     int width = 0;
     int height = 0;
