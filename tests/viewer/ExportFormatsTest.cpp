@@ -11,6 +11,7 @@
 #include "DicomFixtures.h"
 #include "common/IndependentDecoder.h"
 #include "viewer/ImageViewerControl.h"
+#include "viewer/writers/ImageWriter.h"
 
 namespace {
 
@@ -350,6 +351,41 @@ TEST_F(ExportFormatsTest, IconsShrinkToFitAndOtherFormatsKeepTheFullPage) {
         Difference(icon, page.scaled(256, 128, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                              .convertToFormat(QImage::Format_RGB888));
     EXPECT_LE(difference.largest, 2);
+}
+
+TEST_F(ExportFormatsTest, OneBitPicturesKeepBlackAndWhiteAndDitherGreys) {
+    struct CCase {
+        const char* name;
+        QSize size;
+        int (*value)(int x, int y);
+    };
+    const CCase cases[] = {
+        {"two-tone.wbmp", {13, 7}, [](int x, int y) { return x < 5 || y == 6 ? 0 : 255; }},
+        {"mid-grey.wbmp", {40, 30}, [](int, int) { return 128; }},
+        {"dark.wbmp", {40, 30}, [](int, int) { return 32; }},
+    };
+    std::vector<std::string> names;
+    std::vector<QImage> pages;
+    for (const CCase& c : cases) {
+        QImage page(c.size, QImage::Format_Grayscale8);
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                page.scanLine(y)[x] = static_cast<uchar>(c.value(x, y));
+            }
+        }
+        std::string error;
+        ASSERT_TRUE(SaveImageFile(page, m_folder.File(c.name), {}, error)) << error;
+        names.push_back(c.name);
+        pages.push_back(page);
+    }
+    const std::map<std::string, CDecodedFile> decoded = DecodeIndependently(m_folder, names);
+    ExpectFrames(decoded.at("two-tone.wbmp"), {pages[0]}, 0, "two-tone.wbmp");
+    // A threshold would make these all white and all black.
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        const CDecodedFile& file = decoded.at(names[i]);
+        ASSERT_EQ(file.frames.size(), 1u) << names[i] << ": " << file.error;
+        EXPECT_NEAR(file.frames[0].MeanValue(), pages[i].pixel(0, 0) & 0xFF, 8) << names[i];
+    }
 }
 
 }  // namespace

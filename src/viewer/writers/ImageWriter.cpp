@@ -12,6 +12,7 @@
 #include "viewer/writers/QtImageWriter.h"
 #include "viewer/writers/ReplacingFile.h"
 #include "viewer/writers/TiffWriter.h"
+#include "viewer/writers/WbmpWriter.h"
 #include "viewer/writers/WmfWriter.h"
 
 namespace {
@@ -34,7 +35,7 @@ const std::map<QString, const CImageWriter*>& Writers() {
     static const CMagickWriter psd("PSD");
     static const CMagickWriter pcx("PCX");
     static const CMagickWriter tga("TGA");
-    static const CMagickWriter wbmp("WBMP");
+    static const CWbmpWriter wbmp;
     static const CPgxWriter pgx;
     static const CMagickWriter ras("SUN");
     static const std::map<QString, const CImageWriter*> writers = {

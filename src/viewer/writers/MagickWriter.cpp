@@ -59,20 +59,12 @@ Magick::Image ColourImage(const QImage& page) {
 
 }  // namespace
 
-QImage CMagickWriter::Dithered(const QImage& page) {
-    return GreyOf(page)
-        .convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::DiffuseDither)
-        .convertToFormat(QImage::Format_Grayscale8);
-}
-
 bool CMagickWriter::WritePage(const QImage& page, QIODevice& device, const CSaveOptions&,
                               std::string& error) const {
     InitializeOnce();
-    const bool oneBit = m_format == "WBMP";
-    const QImage written = oneBit ? Dithered(page) : page;
     try {
         Magick::Image image =
-            written.format() == QImage::Format_Grayscale8 ? GreyImage(written) : ColourImage(written);
+            page.format() == QImage::Format_Grayscale8 ? GreyImage(page) : ColourImage(page);
         image.magick(m_format);
         image.depth(8);
         if (m_format == "TGA") {

@@ -4,8 +4,7 @@
 
 #include "viewer/writers/ImageWriter.h"
 
-// Qt's own image writers (with the image formats plugins): BMP, JPEG, PNG, PNM and ICO. (Its WBMP
-// writer drops the last byte of a width or height that is a multiple of 128.)
+// Qt's own image writers (with the image formats plugins): BMP, JPEG, PNG, PNM and ICO.
 class CQtImageWriter : public CSinglePageWriter {
 public:
     // What a page needs before the format can take it.
