@@ -31,13 +31,13 @@ const std::map<QString, const CImageWriter*>& Writers() {
     static const CJpeg2000Writer jpeg2000;
     static const CGifWriter gif;
     static const CTiffWriter tiff;
-    static const CWmfWriter wmf;
     static const CMagickWriter psd("PSD");
     static const CMagickWriter pcx("PCX");
     static const CMagickWriter tga("TGA");
-    static const CWbmpWriter wbmp;
-    static const CPgxWriter pgx;
     static const CMagickWriter ras("SUN");
+    static const CWmfWriter wmf;
+    static const CPgxWriter pgx;
+    static const CWbmpWriter wbmp;
     static const std::map<QString, const CImageWriter*> writers = {
         {"pdf", &pdf},   {"psd", &psd},   {"j2k", &jpeg2000}, {"j2c", &jpeg2000}, {"jpg", &jpeg},
         {"jpeg", &jpeg}, {"pcx", &pcx},   {"wmf", &wmf},      {"wbmp", &wbmp},    {"bmp", &bmp},
