@@ -91,11 +91,11 @@ void SaveEveryPage(benchmark::State& state) {
     state.SetLabel(std::string(extension) + ", 100 pages");
     QTemporaryDir folder;
     const std::string series = QDir(folder.path()).filePath("series.dcm").toStdString();
-    CSyntheticSeries spec;
-    spec.frames = 100;
+    CSyntheticSeries synthetic;
+    synthetic.frames = 100;
     std::string error;
     CImageViewerControl control;
-    if (!WriteSyntheticSeries(series, spec, error) || !control.Open(series)) {
+    if (!WriteSyntheticSeries(series, synthetic, error) || !control.Open(series)) {
         state.SkipWithError(error.empty() ? control.LastError().c_str() : error.c_str());
         return;
     }
