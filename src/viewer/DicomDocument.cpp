@@ -1,5 +1,8 @@
 #include "DicomDocument.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "viewer/CharacterSet.h"
 #include "viewer/CodecDecoder.h"
 #include "viewer/DicomDictionary.h"
@@ -51,6 +54,23 @@ std::string DisplayName(const CDicomDataSet& dataSet) {
     return name;
 }
 
+// Frame Time in milliseconds, else a rate in frames per second (Cine Rate, Recommended Display
+// Frame Rate); 0 when the file gives none.
+int FrameIntervalOf(const CDicomDataSet& dataSet) {
+    constexpr CDicomTag kFrameTime{0x0018, 0x1063};
+    constexpr CDicomTag kRates[] = {{0x0018, 0x0040}, {0x0008, 0x2144}};
+    constexpr double kLongest = 60000;
+    if (const std::optional<double> time = dataSet.Number(kFrameTime); time && *time > 0) {
+        return static_cast<int>(std::lround(std::min(*time, kLongest)));
+    }
+    for (const CDicomTag tag : kRates) {
+        if (const std::optional<double> rate = dataSet.Number(tag); rate && *rate > 0) {
+            return static_cast<int>(std::lround(std::clamp(1000 / *rate, 1.0, kLongest)));
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 std::unique_ptr<CDicomDocument> CDicomDocument::Open(std::unique_ptr<CMappedFile> file,
@@ -65,6 +85,7 @@ std::unique_ptr<CDicomDocument> CDicomDocument::Open(std::unique_ptr<CMappedFile
     const CDicomDataSet& dataSet = document->m_dicom->dataSet;
     document->m_patientName = DisplayName(dataSet);
     document->m_studyDate = FormattedDate(dataSet.Text(DicomTags::kStudyDate));
+    document->m_frameInterval = FrameIntervalOf(dataSet);
     document->m_metadata = BuildDicomMetadata(*document->m_dicom, document->FileSection(name));
     return document;
 }

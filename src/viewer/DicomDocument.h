@@ -26,6 +26,7 @@ public:
     const CMetadata& Metadata() const override { return m_metadata; }
     std::string PatientName() const override { return m_patientName; }
     std::string StudyDate() const override { return m_studyDate; }
+    int FrameInterval() const override { return m_frameInterval; }
 
     const CPixelFormat& Format() const { return m_format; }
     const std::string& TransferSyntax() const { return m_dicom->transferSyntax; }
@@ -49,4 +50,5 @@ private:
     CMetadata m_metadata;
     std::string m_patientName;
     std::string m_studyDate;
+    int m_frameInterval = 0;
 };

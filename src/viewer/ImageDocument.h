@@ -25,6 +25,9 @@ public:
     // Shown in the corner of the view; empty when the format has no such thing.
     virtual std::string PatientName() const { return {}; }
     virtual std::string StudyDate() const { return {}; }
+    // Milliseconds from one page to the next when they are played, as the file gives them; 0
+    // when it does not say.
+    virtual int FrameInterval() const { return 0; }
 };
 
 // Opens an image file, recognising its format by content (DICOM, TIFF, or another picture

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "viewer/ImageWriter.h"
+#include "viewer/DocumentPages.h"
 #include "viewer/PageLoader.h"
 #include "viewer/ZoomSteps.h"
 
@@ -14,6 +14,8 @@ namespace {
 // Pages decoded ahead of the shown one while paging by hand, and while cine plays.
 constexpr int kPagesAhead = 2;
 constexpr int kCinePagesAhead = 4;
+// Frame interval of a saved animation when neither the file nor a cine run gives one.
+constexpr int kDefaultFrameInterval = 100;
 
 std::string AbsolutePath(const std::string& path) {
     return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
@@ -126,12 +128,16 @@ int CImageViewerControl::ShowFileIndex() const {
 }
 
 int CImageViewerControl::SaveImage(const std::string& path, const std::string& text, int a, int b) {
-    const QImage image = PageImage();
-    if (image.isNull()) {
+    if (!m_document || m_page < 0) {
+        m_lastError = m_document ? "The file has no pages." : "No file is open.";
         return 0;
     }
+    const int interval = m_document->FrameInterval() > 0 ? m_document->FrameInterval()
+                         : m_cineInterval > 0            ? m_cineInterval
+                                                         : kDefaultFrameInterval;
+    const CDocumentPages pages(*m_document, *m_loader, m_voi, interval);
     std::string error;
-    if (!SaveImageFile(image, path, {text, a, b}, error)) {
+    if (!SaveImageFile(pages, m_page, path, {text, a, b}, error)) {
         m_lastError = error;
         return 0;
     }
@@ -190,6 +196,7 @@ bool CImageViewerControl::Start(int interval) {
     if (interval <= 0 || PageCount() == 0) {
         return false;
     }
+    m_cineInterval = interval;
     m_cineClock.Start(std::max(m_page, 0), PageCount(), interval);
     m_cineElapsed.start();
     m_cineTimer.start(m_cineClock.UntilNextPage(0));

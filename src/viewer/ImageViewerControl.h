@@ -27,7 +27,9 @@ class CPageLoader;
 //   index) shows page `index` of `path`, opening it first unless it is the open file; 1 when a
 //   page is shown.
 // - SaveImage(path, text, a, b): the shown page at 100 % with its current window, in the
-//   format of the path's extension; `a` is the JPEG quality (1 to 100, 0 for 90).
+//   format of the path's extension (see CSaveOptions for text, a and b); b = 1 saves every page
+//   where the format holds several. An animation plays at the file's frame time, else at the
+//   interval of the last Start, else at 10 pages a second.
 class CImageViewerControl : public QAbstractScrollArea, public IDispatchTarget {
     Q_OBJECT
 
@@ -128,6 +130,7 @@ private:
     QTimer m_cineTimer;
     QElapsedTimer m_cineElapsed;
     CCineClock m_cineClock;
+    int m_cineInterval = 0;  // of the last Start, in ms
 
     enum class EDrag { None, Pan, Window };
     EDrag m_drag = EDrag::None;

@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include "ExportCommand.h"
+#include "common/IndependentDecoder.h"
 #include "common/TempDir.h"
 #include "dicomgen/DicomWriter.h"
 
@@ -101,6 +102,33 @@ TEST_F(ExportCliTest, SaveWritesTheChosenPageWithTheChosenWindow) {
         Export({"save", m_file, Out("page.jpg"), "--a", "100", "--option", "ignored", "--b", "0"});
     EXPECT_EQ(jpeg.status, 0) << jpeg.err;
     EXPECT_FALSE(QImage(Out("page.jpg")).isNull());
+}
+
+TEST_F(ExportCliTest, SaveWritesEveryFormatOfTheSaveFilter) {
+    std::vector<std::string> names;
+    for (const char* extension : {"pdf", "psd", "j2k", "j2c", "jpg", "pcx", "wmf", "wbmp", "bmp", "tif",
+                                  "tga", "gif", "pgx", "ras", "pnm", "png", "ico"}) {
+        const std::string name = std::string("page.") + extension;
+        const CRun run = Export({"save", m_file, Out(name.c_str()), "--voi", "minmax"});
+        EXPECT_EQ(run.status, 0) << name << ": " << run.err;
+        EXPECT_TRUE(run.out.empty() && run.err.empty()) << name << ": " << run.out << run.err;
+        names.push_back(name);
+    }
+    // Read back by other programs: the 3 x 2 page, its first row 0, 50 and 100 of 0 to 250.
+    const std::map<std::string, CDecodedFile> decoded = DecodeIndependently(m_folder, names);
+    for (const std::string& name : names) {
+        const CDecodedFile& file = decoded.at(name);
+        ASSERT_EQ(file.frames.size(), 1u) << name << ": " << file.error;
+        EXPECT_EQ(file.frames[0].Size(), QSize(3, 2)) << name;
+        if (name != "page.jpg" && name != "page.wbmp") {
+            const std::vector<std::uint8_t>& pixels = file.frames[0].pixels;
+            const int step = file.frames[0].channels;
+            EXPECT_EQ(std::vector<int>({pixels[0], pixels[static_cast<std::size_t>(step)],
+                                        pixels[static_cast<std::size_t>(2 * step)]}),
+                      std::vector<int>({0, 51, 102}))
+                << name;
+        }
+    }
 }
 
 TEST_F(ExportCliTest, FailuresExitWithTheirStatusAndOneLineNamingTheFile) {
