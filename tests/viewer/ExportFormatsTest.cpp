@@ -273,6 +273,8 @@ TEST_F(ExportFormatsTest, TiffCompressionFollowsTheOptionWord) {
         {"deflate", "tiff_adobe_deflate", 0},
         {"packbits", "packbits", 0},
         {"jpeg", "jpeg", 2},
+        {"item1", "tiff_lzw", 0},  // not a compression: the default
+        {"jpeg2", "tiff_lzw", 0},
     };
     std::vector<std::pair<std::string, const CCase*>> saved;
     for (const std::string kind : {"grey", "colour"}) {

@@ -24,20 +24,16 @@ constexpr std::array<CCompression, 5> kCompressions = {{
     {"jpeg", COMPRESSION_JPEG},
 }};
 
-bool CompressionFor(const std::string& text, std::uint16_t& scheme, std::string& error) {
+// The option word reaches us from whatever the user typed into the viewer's option field, so a
+// word that names no compression saves with the default instead of failing the save.
+std::uint16_t CompressionFor(const std::string& text) {
     const QString word = QString::fromStdString(text).trimmed().toLower();
-    if (word.isEmpty()) {
-        scheme = COMPRESSION_LZW;
-        return true;
-    }
     for (const CCompression& compression : kCompressions) {
         if (word == compression.word) {
-            scheme = compression.scheme;
-            return true;
+            return compression.scheme;
         }
     }
-    error = "unknown TIFF compression \"" + text + "\" (none, lzw, deflate, packbits or jpeg)";
-    return false;
+    return COMPRESSION_LZW;
 }
 
 // libtiff's file operations over the device.
@@ -139,10 +135,7 @@ bool PutPage(TIFF* tiff, const QImage& page, int index, int count, std::uint16_t
 
 bool CTiffWriter::Write(const CSavePages& pages, QIODevice& device, const CSaveOptions& options,
                         std::string& error) const {
-    std::uint16_t compression = COMPRESSION_LZW;
-    if (!CompressionFor(options.text, compression, error)) {
-        return false;
-    }
+    const std::uint16_t compression = CompressionFor(options.text);
     std::string messages;
     TIFFOpenOptions* openOptions = TIFFOpenOptionsAlloc();
     TIFFOpenOptionsSetErrorHandlerExtR(openOptions, KeepError, &messages);
