@@ -4,7 +4,6 @@
 // Then a whole series saved page after page.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -110,11 +109,3 @@ void SaveEveryPage(benchmark::State& state) {
 BENCHMARK(SaveEveryPage)->DenseRange(0, 2)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -9,7 +9,6 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <chrono>
@@ -223,11 +222,3 @@ BENCHMARK(ExportAgainstDcmj2pnm)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    ::benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
