@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QPointer>
+#include <QRegion>
+#include <QUrl>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/SkinHost.h"
+#include "platform/Bitmap.h"
+#include "popup/HtmlPage.h"
+#include "popup/SlideMotion.h"
+#include "popup/StepTimers.h"
+
+class CHtmlCtrl;
+class CSkinButton;
+
+// The promotional popup: a shaped window, faced with the skin's "dlgTaskNotifier.bmp", that
+// slides out of the screen edge the task bar is on at every skin load, shows a page in its
+// browser and slides back when closed. Its buttons come from the skin as well.
+class CTaskNotifierDlg : public QWidget, public CNotifierHost {
+    Q_OBJECT
+
+public:
+    enum class EState { Hidden = 0, Appearing = 1, Shown = 2, Disappearing = 3 };
+
+    // The browser's place: the popup's dialog area, 200 x 165 units of an 8-point dialog font.
+    static constexpr QRect kBrowserRect{0, 0, 200 * 6 / 4, 165 * 13 / 8};
+    // Pixels per animation step.
+    static constexpr int kStep = 1;
+
+    // A popup owned by `owner`, above which it stays and with which it goes. `timers` move it;
+    // Qt's timers when none are given.
+    explicit CTaskNotifierDlg(QWidget* owner, std::unique_ptr<CStepTimers> timers = nullptr);
+    ~CTaskNotifierDlg() override;
+
+    CTaskNotifierDlg(const CTaskNotifierDlg&) = delete;
+    CTaskNotifierDlg& operator=(const CTaskNotifierDlg&) = delete;
+
+    // Stops any slide and takes the popup off the screen at once.
+    void HideNow();
+    // Faces the popup with the BMP at `path`: its size becomes the popup's, and its pixels of
+    // the key colour are cut out of the shape, which covers the picture's width rounded down to
+    // a multiple of 4. A file that is missing or not a BMP changes nothing and gives false.
+    bool ApplySkinBitmap(const std::string& path, int red, int green, int blue);
+    // Slides the popup out of the task bar's edge, spreading `appearMs` over the slide; it then
+    // stays until closed, and `hideMs` paces the slide back. `stayMs` is kept but means
+    // nothing. Without a picture the popup has no size and stays hidden.
+    void SlideIn(std::uint32_t appearMs, std::uint32_t stayMs, std::uint32_t hideMs);
+    // The close button, TASKBUTTON_EXIT, slides the popup back from wherever it is; other
+    // names do nothing.
+    void BeginSlideOut(const std::string& name) override;
+
+    // The skin's own page, shown when no other can be; without one the page that ships with
+    // the program shows.
+    void SetSkinPage(std::optional<SHtmlPage> page);
+    // The page to fetch; empty fetches nothing. Takes effect when the browser is made.
+    void SetPageUrl(const QUrl& url) { m_pageUrl = url; }
+    // The browser, made once the owner has first been painted; nullptr until then.
+    CHtmlCtrl* Browser() const;
+
+    // Buttons of the skin, on the popup until the next skin's load destroys them.
+    void AddTaskbarButton(std::unique_ptr<CSkinButton> button);
+    void DestroyTaskbarButtons();
+    // The last one added, or nullptr.
+    CSkinButton* TaskbarButton() const;
+    const std::vector<std::unique_ptr<CSkinButton>>& TaskbarButtons() const { return m_taskbarButtons; }
+
+    EState State() const { return m_state; }
+    const CBitmap& SkinBitmap() const { return m_bitmap; }
+    const QRegion& Shape() const { return m_shape; }
+    const CSlideMotion& Motion() const { return m_motion; }
+    std::uint32_t AppearPeriod() const { return m_appearPeriod; }
+    std::uint32_t HidePeriod() const { return m_hidePeriod; }
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void OnTick(ESlideTimer timer);
+    void SlideOut();
+    void PlaceAtCurrent();
+    // Makes the browser once the window the user waits for is up, so it never delays it.
+    void ScheduleBrowser();
+    void CreateBrowser();
+    const SHtmlPage& FallbackPage() const;
+
+    std::vector<std::unique_ptr<CSkinButton>> m_taskbarButtons;
+    QPointer<CHtmlCtrl> m_browser;
+    bool m_browserScheduled = false;
+    QUrl m_pageUrl;
+    std::optional<SHtmlPage> m_skinPage;
+    SHtmlPage m_bundledPage;
+    CBitmap m_bitmap;
+    QRegion m_shape;
+    EState m_state = EState::Hidden;
+    std::uint32_t m_appearPeriod = 0;
+    std::uint32_t m_hidePeriod = 0;
+    CSlideMotion m_motion;
+    std::unique_ptr<CStepTimers> m_timers;
+};
