@@ -11,6 +11,7 @@
 #include "controls/SkinHost.h"
 #include "controls/SkinTypes.h"
 #include "platform/Bitmap.h"
+#include "popup/NotifierSettings.h"
 #include "skin/SkinEntries.h"
 
 class CSkinButton;
@@ -23,6 +24,7 @@ class CLabel;
 class CSkinCombo;
 class CIniFile;
 class CSkinListBase;
+class CTaskNotifierDlg;
 
 // The skin window: a dialog whose shape, background and controls come from a skin
 // description. Controls report events here by index; the window turns the index into the
@@ -87,6 +89,12 @@ public:
     const std::vector<std::unique_ptr<CSkinCombo>>& ComboBoxes() const { return m_comboBoxes; }
     CLabel* CaptionLabel() const { return m_captionLabel.get(); }
 
+    // Whether and with which page the promotional popup slides in at every load; by default it
+    // does, with the page that ships with the program. Takes effect at the next load.
+    void SetNotifierSettings(SNotifierSettings settings) { m_notifierSettings = std::move(settings); }
+    // The popup, made by the first load that wants it; nullptr before.
+    CTaskNotifierDlg* Notifier() const { return m_notifier.get(); }
+
     void setVisible(bool visible) override;
 
 protected:
@@ -103,6 +111,10 @@ protected:
     void PaintSkin(QPainter& painter) const;
 
 private:
+    // Takes the popup off the screen and its previous skin's buttons off the popup, faces it
+    // with the new skin and slides it in.
+    void ReloadNotifier();
+    void LoadTaskbarButtons(const CIniFile& ini);
     void LoadBackground(const CIniFile& ini);
     void LoadTransparentColor(const CIniFile& ini);
     void LoadControlRect(const CIniFile& ini);
@@ -150,6 +162,8 @@ private:
     QRegion m_shape;
     int m_currentSkin = 0;
     QImage m_canvas;
+    SNotifierSettings m_notifierSettings;
+    std::unique_ptr<CTaskNotifierDlg> m_notifier;
     std::string m_descriptionPath;
     CBitmap m_background;
 
