@@ -49,6 +49,9 @@ bool CTaskNotifierDlg::ApplySkinBitmap(const std::string& path, int red, int gre
     const QImage covered = image.copy(0, 0, image.width() / 4 * 4, image.height());
     m_shape = covered.isNull() ? QRegion() : RegionWithoutColor(covered, qRgb(red, green, blue)).region;
     setMask(m_shape);
+    if (m_browser) {
+        m_browser->setGeometry(BrowserRect());
+    }
     update();
     return true;
 }
@@ -141,7 +144,7 @@ bool CTaskNotifierDlg::eventFilter(QObject* watched, QEvent* event) {
 
 void CTaskNotifierDlg::CreateBrowser() {
     auto* browser = new CHtmlCtrl(this);
-    browser->setGeometry(kBrowserRect);
+    browser->setGeometry(BrowserRect());
     browser->lower();  // beneath the skin's buttons
     browser->show();
     browser->SetFallbackPage(FallbackPage());
@@ -151,6 +154,10 @@ void CTaskNotifierDlg::CreateBrowser() {
     } else {
         browser->Navigate(m_pageUrl.toString());
     }
+}
+
+QRect CTaskNotifierDlg::BrowserRect() const {
+    return m_bitmap.IsEmpty() ? kBrowserRect : kBrowserRect.intersected(m_bitmap.Image().rect());
 }
 
 CHtmlCtrl* CTaskNotifierDlg::Browser() const {

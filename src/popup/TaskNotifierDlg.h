@@ -28,8 +28,10 @@ class CTaskNotifierDlg : public QWidget, public CNotifierHost {
 public:
     enum class EState { Hidden = 0, Appearing = 1, Shown = 2, Disappearing = 3 };
 
-    // The browser's place: the popup's dialog area, 200 x 165 units of an 8-point dialog font.
+    // The browser's place: the popup's dialog area, 200 x 165 units of an 8-point dialog font,
+    // within the face, so that the page wraps and scrolls where it can be seen.
     static constexpr QRect kBrowserRect{0, 0, 200 * 6 / 4, 165 * 13 / 8};
+    QRect BrowserRect() const;
     // Pixels per animation step.
     static constexpr int kStep = 1;
 

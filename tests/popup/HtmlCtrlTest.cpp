@@ -72,6 +72,15 @@ TEST(NotifierPage, TheBrowserComesAfterTheOwnerShowsAndFetchesThePage) {
     QTRY_VERIFY_WITH_TIMEOUT(popup.Browser() && !popup.Browser()->PageUrl().isEmpty(), kWaitMs);
     EXPECT_EQ(server.Requests(), QStringList{"/myindex3.php?pcode=5023"});
     EXPECT_TRUE(popup.Browser()->toPlainText().contains("Served page"));
+
+    // It covers the popup's dialog area, as far as the face reaches.
+    EXPECT_EQ(popup.Browser()->geometry(), CTaskNotifierDlg::kBrowserRect);
+    CSkinFixture skin;
+    skin.Picture("small.bmp", SolidPicture(250, 150, qRgb(1, 2, 3)));
+    skin.Picture("large.bmp", SolidPicture(400, 400, qRgb(1, 2, 3)));
+    popup.ApplySkinBitmap(skin.File("small.bmp"), 255, 0, 255);
+    EXPECT_EQ(popup.Browser()->geometry(), QRect(0, 0, 250, 150));
+    popup.ApplySkinBitmap(skin.File("large.bmp"), 255, 0, 255);
     EXPECT_EQ(popup.Browser()->geometry(), CTaskNotifierDlg::kBrowserRect);
 }
 
