@@ -77,15 +77,20 @@ void CHtmlCtrl::OnPageFinished(QNetworkReply* reply) {
     }
     m_loadTimer.stop();
     m_pageReply = nullptr;
-    const QString type = reply->header(QNetworkRequest::ContentTypeHeader).toString().toLower();
-    const bool html = type.isEmpty() || type.startsWith(QLatin1String("text/html")) ||
-                      type.startsWith(QLatin1String("application/xhtml"));
-    const bool plain = type.startsWith(QLatin1String("text/plain"));
-    if (!Succeeded(*reply) || !(html || plain)) {
+    if (!Succeeded(*reply)) {
         ShowFallback();
         return;
     }
     const QByteArray body = reply->readAll();
+    const QString type = reply->header(QNetworkRequest::ContentTypeHeader).toString().toLower();
+    const bool plain = type.startsWith(QLatin1String("text/plain"));
+    // Pages made by a script often come labelled loosely; what reads as markup is shown as such.
+    const bool html = type.isEmpty() || type.startsWith(QLatin1String("text/html")) ||
+                      type.startsWith(QLatin1String("application/xhtml")) || body.trimmed().startsWith('<');
+    if (!html && !plain) {
+        ShowFallback();
+        return;
+    }
     ShowHtml(EShown::Page, reply->url(), plain ? QString::fromUtf8(body) : DecodeHtml(body), plain);
 }
 

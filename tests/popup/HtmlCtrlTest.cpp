@@ -60,7 +60,7 @@ TEST(NotifierPage, AddressIsTheFixedPathAndQueryOnTheConfiguredHost) {
 
 TEST(NotifierPage, TheBrowserComesAfterTheOwnerShowsAndFetchesThePage) {
     CLocalHttpServer server;
-    server.Serve("/myindex3.php", {200, "text/html; charset=utf-8", "<p>Served page</p>", true});
+    server.Serve("/myindex3.php", {200, "application/x-httpd-php", "\n <p>Served page</p>", true});
     QWidget owner;
     owner.resize(200, 100);
     CTaskNotifierDlg popup(&owner, std::make_unique<CCountedTimers>());
