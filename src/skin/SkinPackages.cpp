@@ -34,7 +34,10 @@ constexpr char kDescriptionName[] = "Skin.ini";
 constexpr int kComboSampleRows = 3;
 
 CMessageBoxes::Answer Say(QWidget* window, const char* text, CMessageBoxes::Buttons buttons) {
-    return CMessageBoxes::Current().Show(window, QString::fromLatin1(text),
+    // While the window is hidden (at start, during a switch) it has no place yet to centre a
+    // box on; the box then takes the middle of the screen.
+    QWidget* parent = window->isVisible() ? window : nullptr;
+    return CMessageBoxes::Current().Show(parent, QString::fromLatin1(text),
                                          QCoreApplication::applicationName(), CMessageBoxes::Icon::Stop,
                                          buttons);
 }
@@ -171,7 +174,7 @@ void CSkinDialog::UpdateFallbackLook(const std::string& package) {
     for (const std::string& folder : PackageFolders()) {
         folders << QString::fromStdString(folder);
     }
-    m_fallback->SetMessage(tr("No skin could be loaded. %1 was looked for in: %2.")
+    m_fallback->SetMessage(tr("No skin could be loaded from %1. Skin packages are looked for in: %2.")
                                .arg(QString::fromStdString(package), folders.join(", ")));
     resize(CFallbackLook::WindowSize(CScreenInfo::Current().WorkArea()));
     m_fallback->setGeometry(rect());
