@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/PackageFolders.h"
 #include "app/ViewerDialog.h"
 #include "common/MessageRecorder.h"
 #include "common/TempDir.h"
@@ -123,10 +124,21 @@ TEST(ViewerDialog, StartedFromAnyFolderItFindsTheSkinsThatComeWithIt) {
     EXPECT_TRUE(recorder.Messages().empty());
     EXPECT_TRUE(dialog.HasSkin());
     EXPECT_GE(dialog.ListBoxes().size(), 3u);
-    ASSERT_GE(dialog.PackageFolders().size(), 2u);
     EXPECT_EQ(dialog.PackageFolders()[0], elsewhere.Path());
-    EXPECT_TRUE(fs::exists(fs::path(dialog.PackageFolders()[1]) / "Purple.skn"));
     EXPECT_TRUE(Tree(elsewhere.Path()).empty());
+}
+
+TEST(ViewerDialog, PackagesAreLookedForWhereItStartedThenWithTheProgramThenInTheUsersData) {
+    CTempDir data;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.Path().c_str());
+    const std::vector<std::string> folders = SkinPackageFolders("/start");
+    qputenv("XDG_DATA_HOME", saved);
+
+    ASSERT_EQ(folders.size(), 3u);
+    EXPECT_EQ(folders[0], "/start");
+    EXPECT_TRUE(fs::exists(fs::path(folders[1]) / "Purple.skn")) << folders[1];
+    EXPECT_EQ(folders[2], data.Path() + "/vitrine/skins");
 }
 
 // A start-up package that cannot be read is reported; the window then has its plain look, of a
