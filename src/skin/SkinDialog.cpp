@@ -22,6 +22,8 @@
 #include "platform/KeyedImage.h"
 #include "platform/PixelRegion.h"
 #include "popup/TaskNotifierDlg.h"
+#include "skin/FallbackLook.h"
+#include "zip/ZipReader.h"
 
 namespace {
 
@@ -45,7 +47,7 @@ bool IsSwallowedKey(const QEvent* event) {
 
 }  // namespace
 
-CSkinDialog::CSkinDialog(QWidget* parent) : QDialog(parent) {
+CSkinDialog::CSkinDialog(QWidget* parent) : QDialog(parent), m_zipReader(std::make_unique<CZipReader>()) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setMouseTracking(true);

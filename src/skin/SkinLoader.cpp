@@ -102,6 +102,12 @@ void CSkinDialog::ReloadNotifier() {
     m_notifier->SlideIn(kNotifierAppearMs, kNotifierStayMs, kNotifierHideMs);
 }
 
+void CSkinDialog::HideNotifier() {
+    if (m_notifier) {
+        m_notifier->HideNow();
+    }
+}
+
 void CSkinDialog::LoadTaskbarButtons(const CIniFile& ini) {
     if (!m_notifier) {
         return;

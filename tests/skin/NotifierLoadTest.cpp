@@ -7,7 +7,9 @@
 
 #include "common/LocalHttpServer.h"
 #include "common/SkinFolder.h"
+#include "common/TempDir.h"
 #include "controls/SkinButton.h"
+#include "platform/MessageBoxes.h"
 #include "popup/HtmlCtrl.h"
 #include "popup/TaskNotifierDlg.h"
 #include "skin/SkinDialog.h"
@@ -112,6 +114,35 @@ TEST(NotifierLoad, AFirstSkinWithoutAFaceLeavesThePopupHiddenUntilOneHasIt) {
     dialog.LoadSkin();
     EXPECT_EQ(dialog.Notifier()->State(), CTaskNotifierDlg::EState::Appearing);
     EXPECT_TRUE(dialog.Notifier()->TaskbarButtons().empty());
+}
+
+// Notes whether the popup was on screen whenever a message box showed.
+class CPopupWitness : public CMessageBoxes {
+public:
+    explicit CPopupWitness(const CSkinDialog& dialog) : m_dialog(dialog) { Install(this); }
+    ~CPopupWitness() override { Install(nullptr); }
+    Answer Show(QWidget*, const QString&, const QString&, Icon, Buttons) override {
+        popupShown.push_back(m_dialog.Notifier()->isVisible());
+        return Answer::Ok;
+    }
+    std::vector<bool> popupShown;
+
+private:
+    const CSkinDialog& m_dialog;
+};
+
+TEST(NotifierLoad, ASkinSwitchTakesThePopupAwayBeforeItTouchesThePackage) {
+    CSkinFixture skin;
+    WriteSkin(skin, {120, 60}, "");
+    CSkinDialog dialog;
+    dialog.SetDescriptionPath(skin.DescriptionPath());
+    dialog.LoadSkin();
+    ASSERT_TRUE(dialog.Notifier()->isVisible());
+    CTempDir noPackages;
+    dialog.SetPackageFolders({noPackages.Path()});
+    CPopupWitness witness(dialog);
+    dialog.OnChangeSkin(32771);
+    EXPECT_EQ(witness.popupShown, std::vector<bool>{false});  // while "Open failed" showed
 }
 
 TEST(NotifierLoad, TurnedOffThereIsNoPopupAndNoTaskbarButton) {
