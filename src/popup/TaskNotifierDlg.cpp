@@ -18,6 +18,8 @@ CTaskNotifierDlg::CTaskNotifierDlg(QWidget* owner, std::unique_ptr<CStepTimers> 
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint),
       m_bundledPage(BundledNotifierPage()),
       m_timers(timers ? std::move(timers) : std::make_unique<CQtStepTimers>()) {
+    // It comes after its owner has shown, and must not take the keyboard away from it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     m_timers->SetTick([this](ESlideTimer timer) { OnTick(timer); });
     ScheduleBrowser();
 }
@@ -32,6 +34,7 @@ CTaskNotifierDlg::~CTaskNotifierDlg() {
 void CTaskNotifierDlg::HideNow() {
     m_timers->Stop(ESlideTimer::In);
     m_timers->Stop(ESlideTimer::Out);
+    m_pendingSlide.reset();
     hide();
     setGeometry(0, 0, 0, 0);
     m_state = EState::Hidden;
@@ -58,9 +61,20 @@ bool CTaskNotifierDlg::ApplySkinBitmap(const std::string& path, int red, int gre
 
 void CTaskNotifierDlg::SlideIn(std::uint32_t appearMs, std::uint32_t, std::uint32_t hideMs) {
     m_timers->Stop(ESlideTimer::Out);
+    m_pendingSlide.reset();
     if (m_bitmap.IsEmpty()) {
         return;  // nothing to show, and no extent to spread the slide over
     }
+    if (!OwnerShown()) {
+        // The window the user waits for comes first, at the start and after a skin switch.
+        m_pendingSlide = SSlideTimes{appearMs, hideMs};
+        WatchOwner();
+        return;
+    }
+    StartSlide(appearMs, hideMs);
+}
+
+void CTaskNotifierDlg::StartSlide(std::uint32_t appearMs, std::uint32_t hideMs) {
     const CScreenInfo& screen = CScreenInfo::Current();
     m_motion = CSlideMotion(screen.ScreenRect(), screen.WorkArea(), m_bitmap.Size(), kStep);
     m_appearPeriod = m_motion.Period(appearMs);
@@ -68,9 +82,16 @@ void CTaskNotifierDlg::SlideIn(std::uint32_t appearMs, std::uint32_t, std::uint3
     PlaceAtCurrent();
     show();
     raise();
-    activateWindow();
     m_state = EState::Appearing;
     m_timers->Start(ESlideTimer::In, m_appearPeriod);
+}
+
+void CTaskNotifierDlg::StartPendingSlide() {
+    if (m_pendingSlide && OwnerShown()) {
+        const SSlideTimes times = *m_pendingSlide;
+        m_pendingSlide.reset();
+        StartSlide(times.appearMs, times.hideMs);
+    }
 }
 
 void CTaskNotifierDlg::BeginSlideOut(const std::string& name) {
@@ -123,10 +144,19 @@ bool CTaskNotifierDlg::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+bool CTaskNotifierDlg::OwnerShown() const {
+    return !parentWidget() || parentWidget()->isVisible();
+}
+
+void CTaskNotifierDlg::WatchOwner() {
+    if (parentWidget()) {
+        parentWidget()->installEventFilter(this);  // installing twice keeps one
+    }
+}
+
 void CTaskNotifierDlg::ScheduleBrowser() {
-    QWidget* owner = parentWidget();
-    if (owner && !owner->isVisible()) {
-        owner->installEventFilter(this);  // until its first paint
+    if (!OwnerShown()) {
+        WatchOwner();
         return;
     }
     m_browserScheduled = true;
@@ -134,10 +164,17 @@ void CTaskNotifierDlg::ScheduleBrowser() {
 }
 
 bool CTaskNotifierDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && event->type() == QEvent::Paint && !m_browserScheduled) {
+    // The owner's first paint after it shows: it is on the screen, and what waited for it can
+    // follow once that paint is done.
+    if (watched == parentWidget() && event->type() == QEvent::Paint) {
         watched->removeEventFilter(this);
-        m_browserScheduled = true;
-        QTimer::singleShot(0, this, &CTaskNotifierDlg::CreateBrowser);
+        if (!m_browserScheduled) {
+            m_browserScheduled = true;
+            QTimer::singleShot(0, this, &CTaskNotifierDlg::CreateBrowser);
+        }
+        if (m_pendingSlide) {
+            QTimer::singleShot(0, this, &CTaskNotifierDlg::StartPendingSlide);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

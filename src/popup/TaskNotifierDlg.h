@@ -50,8 +50,9 @@ public:
     // a multiple of 4. A file that is missing or not a BMP changes nothing and gives false.
     bool ApplySkinBitmap(const std::string& path, int red, int green, int blue);
     // Slides the popup out of the task bar's edge, spreading `appearMs` over the slide; it then
-    // stays until closed, and `hideMs` paces the slide back. `stayMs` is kept but means
-    // nothing. Without a picture the popup has no size and stays hidden.
+    // stays until closed, and `hideMs` paces the slide back. `stayMs` means nothing. Without a
+    // picture the popup has no size and stays hidden. While the owner is hidden (before it first
+    // shows, during a skin switch) the slide waits until the owner has been painted.
     void SlideIn(std::uint32_t appearMs, std::uint32_t stayMs, std::uint32_t hideMs);
     // The close button, TASKBUTTON_EXIT, slides the popup back from wherever it is; other
     // names do nothing.
@@ -85,10 +86,20 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct SSlideTimes {
+        std::uint32_t appearMs;
+        std::uint32_t hideMs;
+    };
+
+    void StartSlide(std::uint32_t appearMs, std::uint32_t hideMs);
+    void StartPendingSlide();
+    bool OwnerShown() const;
+    // Looks out for the owner's next paint.
+    void WatchOwner();
     void OnTick(ESlideTimer timer);
     void SlideOut();
     void PlaceAtCurrent();
-    // Makes the browser once the window the user waits for is up, so it never delays it.
+    // Makes the browser once the owner is on the screen, so that it never delays it.
     void ScheduleBrowser();
     void CreateBrowser();
     const SHtmlPage& FallbackPage() const;
@@ -96,6 +107,7 @@ private:
     std::vector<std::unique_ptr<CSkinButton>> m_taskbarButtons;
     QPointer<CHtmlCtrl> m_browser;
     bool m_browserScheduled = false;
+    std::optional<SSlideTimes> m_pendingSlide;
     QUrl m_pageUrl;
     std::optional<SHtmlPage> m_skinPage;
     SHtmlPage m_bundledPage;

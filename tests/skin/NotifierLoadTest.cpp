@@ -44,10 +44,14 @@ TEST(NotifierLoad, TheFirstLoadMakesThePopupAndPutsTheTaskbarButtonsOnIt) {
     dialog.SetDescriptionPath(skin.DescriptionPath());
     dialog.LoadSkin();
 
+    // As at the start, the window is not on the screen yet: the popup waits for it.
     CTaskNotifierDlg* popup = dialog.Notifier();
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(popup->parentWidget(), &dialog);
-    EXPECT_EQ(popup->State(), CTaskNotifierDlg::EState::Appearing);
+    EXPECT_EQ(popup->State(), CTaskNotifierDlg::EState::Hidden);
+    EXPECT_FALSE(popup->isVisible());
+    dialog.show();
+    QTRY_COMPARE_WITH_TIMEOUT(popup->State(), CTaskNotifierDlg::EState::Appearing, kWaitMs);
     EXPECT_EQ(popup->size(), QSize(250, 150));
     const auto& buttons = popup->TaskbarButtons();
     ASSERT_EQ(buttons.size(), 2u);
@@ -76,6 +80,7 @@ TEST(NotifierLoad, TheNextLoadHidesThePopupAtOnceAndTakesAllTheOldButtons) {
               "[TASKBARBUTTON]\n1=TASKBUTTON_MORE,strip.bmp,200,5,220,25,,F\n"
               "2=TASKBUTTON_EXIT,strip.bmp,225,5,245,25,,F\n");
     CSkinDialog dialog;
+    dialog.show();
     dialog.SetDescriptionPath(first.DescriptionPath());
     dialog.LoadSkin();
     CTaskNotifierDlg* popup = dialog.Notifier();
@@ -102,6 +107,7 @@ TEST(NotifierLoad, AFirstSkinWithoutAFaceLeavesThePopupHiddenUntilOneHasIt) {
     CSkinFixture bare;
     WriteSkin(bare, {}, "[TASKBARBUTTON]\n1=TASKBUTTON_EXIT,strip.bmp,95,5,115,25,,F\n");
     CSkinDialog dialog;
+    dialog.show();
     dialog.SetDescriptionPath(bare.DescriptionPath());
     dialog.LoadSkin();
     ASSERT_NE(dialog.Notifier(), nullptr);
@@ -135,6 +141,7 @@ TEST(NotifierLoad, ASkinSwitchTakesThePopupAwayBeforeItTouchesThePackage) {
     CSkinFixture skin;
     WriteSkin(skin, {120, 60}, "");
     CSkinDialog dialog;
+    dialog.show();
     dialog.SetDescriptionPath(skin.DescriptionPath());
     dialog.LoadSkin();
     ASSERT_TRUE(dialog.Notifier()->isVisible());
@@ -143,6 +150,9 @@ TEST(NotifierLoad, ASkinSwitchTakesThePopupAwayBeforeItTouchesThePackage) {
     CPopupWitness witness(dialog);
     dialog.OnChangeSkin(32771);
     EXPECT_EQ(witness.popupShown, std::vector<bool>{false});  // while "Open failed" showed
+    // Once the window is back, the popup slides in again with the face it kept.
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.Notifier()->State(), CTaskNotifierDlg::EState::Appearing, kWaitMs);
+    EXPECT_EQ(dialog.Notifier()->size(), QSize(120, 60));
 }
 
 TEST(NotifierLoad, TurnedOffThereIsNoPopupAndNoTaskbarButton) {
