@@ -107,6 +107,30 @@ void PaintPanel(QPainter& painter, const CSkinPalette& palette, const QRectF& re
     painter.drawPath(path);
 }
 
+// A second rim inside every panel, and a rule from each heading to its panel's edge that fades
+// as it goes.
+void PaintOrnaments(QPainter& painter, const CSkinLayout& layout, const CSkinPalette& palette) {
+    const QColor trim = palette.rimInner;
+    for (const QRect& panel : layout.panels) {
+        const qreal radius = std::max(0, palette.panelRadius - 3);
+        painter.setPen(QPen(WithAlpha(trim, 90), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(panel).adjusted(3.5, 3.5, -3.5, -3.5), radius, radius);
+        for (const CLabelSpec& label : layout.labels) {
+            if (!label.heading || !panel.contains(label.rect)) {
+                continue;
+            }
+            const QPointF from(label.rect.right() + 10, label.rect.center().y() + 1.5);
+            const QPointF to(panel.right() - 14, from.y());
+            QLinearGradient fade(from, to);
+            fade.setColorAt(0, WithAlpha(trim, 200));
+            fade.setColorAt(1, WithAlpha(trim, 0));
+            painter.setPen(QPen(QBrush(fade), 1));
+            painter.drawLine(from, to);
+        }
+    }
+}
+
 // The sunken frame in which a field, a list or the image sits.
 void PaintWell(QPainter& painter, const QRectF& rect, const QColor& fill, const QColor& rim, qreal radius,
                bool bevel) {
@@ -166,8 +190,15 @@ QColor PaintFace(QPainter& painter, const CSkinPalette& palette, const QRectF& r
             face.bottom = Mix(base.bottom, Qt::white, 0.16);
             break;
         case Look::Down:
-            face.top = Mix(base.bottom, Qt::black, 0.25);
-            face.bottom = Mix(base.top, Qt::black, 0.12);
+            if (Mix(base.top, base.bottom, 0.5).lightness() < 80) {
+                // Darker still would hardly show on a dark face: it takes on the accent instead.
+                face.top = Mix(base.bottom, palette.hoverRing, 0.16);
+                face.bottom = Mix(base.top, palette.hoverRing, 0.28);
+                face.rim = palette.hoverRing;
+            } else {
+                face.top = Mix(base.bottom, Qt::black, 0.25);
+                face.bottom = Mix(base.top, Qt::black, 0.12);
+            }
             break;
         case Look::Disabled:
             face.top = Mix(base.top, middle, 0.6);
@@ -349,6 +380,9 @@ QImage Background(const CSkinLayout& layout, const CSkinPalette& palette) {
         for (const QRect& panel : layout.panels) {
             PaintPanel(painter, palette, QRectF(panel));
         }
+        if (palette.ornate) {
+            PaintOrnaments(painter, layout, palette);
+        }
         PaintWell(painter, Inflated(layout.viewer, 4), palette.well, palette.wellRim, 6, palette.bevel);
         for (size_t role = 0; role < layout.edits.size(); ++role) {
             const CEditSpec& edit = layout.edits[role];
@@ -470,8 +504,8 @@ SScrollPictures ScrollPictures(const CSkinPalette& palette) {
     pictures.upActive = part(w, EGlyph::Up, true);
     pictures.down = part(w, EGlyph::Down, false);
     pictures.downActive = part(w, EGlyph::Down, true);
-    pictures.thumb = part(30, EGlyph::None, false);
-    pictures.thumbActive = part(30, EGlyph::None, true);
+    pictures.thumb = part(22, EGlyph::None, false);
+    pictures.thumbActive = part(22, EGlyph::None, true);
     return pictures;
 }
 
@@ -488,9 +522,11 @@ QImage NotifierFace(const CSkinPalette& palette) {
                          Vertical(band, palette.titleTop.alpha() > 0 ? palette.titleTop : palette.panelTop,
                                   palette.titleTop.alpha() > 0 ? palette.titleBottom : palette.panelBottom));
         PaintPanel(painter, palette, QRectF(10, 46, kNotifierSize.width() - 20, kNotifierSize.height() - 56));
+        const QRect mark(12, 8, 22, 22);
+        painter.drawImage(mark.topLeft(), Icon(image.copy(mark), palette));
         painter.setFont(CaptionFont(palette));
         painter.setPen(palette.caption);
-        painter.drawText(QRectF(16, 0, 220, 38), Qt::AlignLeft | Qt::AlignVCenter, "Vitrine");
+        painter.drawText(QRectF(42, 0, 200, 38), Qt::AlignLeft | Qt::AlignVCenter, "Vitrine");
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(palette.rimOuter, 3));
         painter.drawPath(outline);

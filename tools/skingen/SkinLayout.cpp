@@ -217,7 +217,7 @@ int SaveGroup(CBuilder& b, int x, int top, int width) {
     const int first = top + b.LabelHeight() + 4 + kEditHeight / 2;
     CRow row(b, x, first);
     row.Label("LABEL_QUALITY", "Quality (1-100)").Edit(EEditRole::Quality, "EDIT_QUALITY", 40);
-    row.Gap(4).Label("LABEL_ALLPAGES", "All pages (1)").Edit(EEditRole::AllPages, "EDIT_ALLPAGES", 30);
+    row.Gap(4).Label("LABEL_ALLPAGES", "All pages (1)").Edit(EEditRole::AllPages, "EDIT_ALLPAGES", 40);
     const int second = first + kEditHeight + 8;
     CRow compression(b, x, second);
     compression.Label("LABEL_COMPRESSION", "TIFF compression");
@@ -247,8 +247,8 @@ void InfoStack(CBuilder& b, const QRect& area, const int (&heights)[3]) {
 }
 
 CSkinLayout Side(const CSkinPalette& palette) {
-    CBuilder b(palette, "image left, controls right", QSize(1180, 700));
-    TitleBar(b, 20, 1160, 32);
+    CBuilder b(palette, "image left, controls right", QSize(1200, 700));
+    TitleBar(b, 20, 1180, 32);
     b.Layout().viewer = QRect(20, 60, 780, 562);
 
     // Pages and cine on a bar under the image.
@@ -264,16 +264,16 @@ CSkinLayout Side(const CSkinPalette& palette) {
 
     // The column on the right.
     const int x = 832;
-    const int width = 318;
+    const int width = 338;
     b.Panel(QRect(x - 12, 60, width + 24, 104));
     FileGroup(b, x, 68, width);
 
     b.Panel(QRect(x - 12, 172, width + 24, 98));
     b.Heading("LABEL_ZOOM", x, 180, "Zoom");
-    Zoom(b, QPoint(x, 200), 7, QSize(42, 26), 4, true);
+    Zoom(b, QPoint(x, 200), 7, QSize(46, 26), 2, true);
 
     b.Panel(QRect(x - 12, 278, width + 24, 276));
-    InfoStack(b, QRect(x, 286, width, 0), {60, 84, 42});
+    InfoStack(b, QRect(x, 286, width, 0), {58, 82, 50});
 
     b.Panel(QRect(x - 12, 562, width + 24, 128));
     SaveGroup(b, x, 570, width);
@@ -333,7 +333,7 @@ CSkinLayout Compact(const CSkinPalette& palette) {
     b.Panel(QRect(x - 10, 46, width + 20, 102));
     FileGroup(b, x, 52, width);
     b.Panel(QRect(x - 10, 156, width + 20, 338));
-    InfoStack(b, QRect(x, 162, width, 0), {86, 124, 42});
+    InfoStack(b, QRect(x, 162, width, 0), {84, 120, 50});
     b.Panel(QRect(x - 10, 502, width + 20, 126));
     SaveGroup(b, x, 508, width);
     return b.Layout();
@@ -349,7 +349,7 @@ CSkinLayout Rail(const CSkinPalette& palette) {
     b.Panel(QRect(x - 12, 64, width + 24, 104));
     FileGroup(b, x, 72, width);
     b.Panel(QRect(x - 12, 176, width + 24, 362));
-    InfoStack(b, QRect(x, 184, width, 0), {92, 132, 44});
+    InfoStack(b, QRect(x, 184, width, 0), {90, 128, 50});
     b.Panel(QRect(x - 12, 546, width + 24, 138));
     SaveGroup(b, x, 556, width);
 

@@ -39,6 +39,7 @@ struct CSkinPalette {
     QColor panelTop, panelBottom, panelRim;
     int panelRadius = 10;
     QColor panelHighlight;  // top edge of a raised panel; transparent for a flat one
+    bool ornate = false;    // a second rim inside panels, and rules after their headings
     QColor well, wellRim;   // around the image
 
     // Fields: edit boxes for input, read-outs for values the window shows.

@@ -439,6 +439,7 @@ CSkinPalette Deluxe() {
     p.panelRim = C(0x8A7034);
     p.panelHighlight = C(0xFFFFFF, 48);
     p.panelRadius = 10;
+    p.ornate = true;
     p.well = C(0x03050A);
     p.wellRim = C(0xC9A24A);
     p.fieldBack = C(0x0A0F1C);

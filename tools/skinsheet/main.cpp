@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <filesystem>
 
@@ -67,6 +66,13 @@ QImage Shot(CViewerDialog& window) {
     return shot;
 }
 
+// A folder made empty for the run and removed when the run ends, however it ends.
+struct CScratchFolder {
+    explicit CScratchFolder(const QString& path) : dir(path) { dir.removeRecursively(); }
+    ~CScratchFolder() { QDir(dir).removeRecursively(); }
+    QDir dir;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -77,16 +83,18 @@ int main(int argc, char* argv[]) {
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const int width = argc > 2 ? std::atoi(argv[2]) : 0;
-    QTemporaryDir work;
-    const std::string phantom = QDir(work.path()).filePath("head-phantom.dcm").toStdString();
-    if (!QDir().mkpath(out.path()) || !work.isValid() ||
+    // A folder of a fixed name, so that the path the pictures show is the same from run to run.
+    const CScratchFolder scratch(QDir::temp().filePath("vitrine-contact-sheet"));
+    const QDir& work = scratch.dir;
+    const std::string phantom = work.filePath("head-phantom.dcm").toStdString();
+    if (!QDir().mkpath(out.path()) || !QDir().mkpath(work.path()) ||
         !WritePhantom(phantom, kPhantomSize, kPhantomFrames)) {
         std::fprintf(stderr, "skinsheet: cannot prepare the folders\n");
         return 1;
     }
     const std::filesystem::path start = std::filesystem::current_path();
     for (const QString& id : SkinIds()) {
-        const QString folder = QDir(work.path()).filePath(id);
+        const QString folder = work.filePath(id);
         if (!WriteSkin(id, QDir(folder).filePath("Test"))) {
             std::fprintf(stderr, "skinsheet: cannot draw %s\n", qPrintable(id));
             return 1;
