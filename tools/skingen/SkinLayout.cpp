@@ -164,30 +164,39 @@ void Cine(CBuilder& b, CRow& row) {
                b.ButtonWidth("Play cine", true));
 }
 
+// Where zoom out and zoom in go: after the seven zooms, on a row of their own, or on a row of
+// their own with words beside their glyphs.
+enum class ESteps { AfterPercents, OwnRow, OwnRowWithWords };
+
 // The seven fixed zooms in `columns` columns of buttons `size` big from `origin`, then zoom
-// out and in. Returns the rectangle they take.
-QRect Zoom(CBuilder& b, QPoint origin, int columns, QSize size, int gap, bool inOutOnOwnRow) {
+// out and in.
+void Zoom(CBuilder& b, QPoint origin, int columns, QSize size, int gap, ESteps steps) {
     const char* percents[] = {"25", "33", "50", "75", "100", "150", "200"};
-    QRect taken;
     int i = 0;
     for (const char* percent : percents) {
         const QRect rect(origin.x() + (i % columns) * (size.width() + gap),
                          origin.y() + (i / columns) * (size.height() + gap), size.width(), size.height());
         b.Button({QString("BUTTON_ZOOM") + percent, rect, EGlyph::None, QString(percent) + "%",
                   QString("Show the image at ") + percent + " %"});
-        taken |= rect;
         ++i;
     }
-    const int outIndex = inOutOnOwnRow ? ((i + columns - 1) / columns) * columns : i;
+    const int outIndex = steps == ESteps::AfterPercents ? i : ((i + columns - 1) / columns) * columns;
     const QSize step(size.width() + gap, size.height() + gap);
-    const QRect out(
-        origin + QPoint((outIndex % columns) * step.width(), (outIndex / columns) * step.height()), size);
-    const QRect in(origin + QPoint(((outIndex + 1) % columns) * step.width(),
-                                   ((outIndex + 1) / columns) * step.height()),
-                   size);
-    b.Button({"BUTTON_OUT", out, EGlyph::ZoomOut, "", "Zoom out one step"});
-    b.Button({"BUTTON_IN", in, EGlyph::ZoomIn, "", "Zoom in one step"});
-    return taken | out | in;
+    QRect out(origin + QPoint((outIndex % columns) * step.width(), (outIndex / columns) * step.height()),
+              size);
+    QRect in(origin + QPoint(((outIndex + 1) % columns) * step.width(),
+                             ((outIndex + 1) / columns) * step.height()),
+             size);
+    QString outText;
+    QString inText;
+    if (steps == ESteps::OwnRowWithWords) {
+        outText = "Zoom out";
+        inText = "Zoom in";
+        out.setWidth(b.ButtonWidth(outText, true));
+        in = QRect(out.right() + 1 + gap + 4, out.top(), b.ButtonWidth(inText, true), size.height());
+    }
+    b.Button({"BUTTON_OUT", out, EGlyph::ZoomOut, outText, "Zoom out one step"});
+    b.Button({"BUTTON_IN", in, EGlyph::ZoomIn, inText, "Zoom in one step"});
 }
 
 // "DICOM file" over the path, and the two open commands under it, side by side where they fit,
@@ -270,7 +279,7 @@ CSkinLayout Side(const CSkinPalette& palette) {
 
     b.Panel(QRect(x - 12, 172, width + 24, 98));
     b.Heading("LABEL_ZOOM", x, 180, "Zoom");
-    Zoom(b, QPoint(x, 200), 7, QSize(46, 26), 2, true);
+    Zoom(b, QPoint(x, 200), 7, QSize(46, 26), 2, ESteps::OwnRowWithWords);
 
     b.Panel(QRect(x - 12, 278, width + 24, 276));
     InfoStack(b, QRect(x, 286, width, 0), {58, 82, 50});
@@ -302,7 +311,7 @@ CSkinLayout Console(const CSkinPalette& palette) {
 
     b.Panel(QRect(422, top, 236, height));
     b.Heading("LABEL_ZOOM", 434, top + 8, "Zoom");
-    Zoom(b, QPoint(434, top + 32), 4, QSize(50, 28), 4, true);
+    Zoom(b, QPoint(434, top + 32), 4, QSize(50, 28), 4, ESteps::OwnRow);
 
     b.Panel(QRect(666, top, 244, height));
     FileGroup(b, 678, top + 8, 220);
@@ -324,7 +333,7 @@ CSkinLayout Compact(const CSkinPalette& palette) {
     PageBoxes(pages);
     pages.Gap(2);
     GoToPage(b, pages);
-    Zoom(b, QPoint(22, 548), 9, QSize(52, 26), 6, false);
+    Zoom(b, QPoint(22, 548), 9, QSize(52, 26), 6, ESteps::AfterPercents);
     CRow cine(b, 22, 604);
     Cine(b, cine);
 
@@ -364,7 +373,7 @@ CSkinLayout Rail(const CSkinPalette& palette) {
     GoToPage(b, pages);
 
     b.Panel(QRect(left, 630, 828, 54));
-    Zoom(b, QPoint(left + 10, 644), 9, QSize(48, 26), 4, false);
+    Zoom(b, QPoint(left + 10, 644), 9, QSize(48, 26), 4, ESteps::AfterPercents);
     const int cineWidth = b.TextWidth("ms per frame") + 6 + 52 + 8 + b.ButtonWidth("Play cine", true);
     CRow cine(b, left + 828 - 10 - cineWidth, 657);
     Cine(b, cine);
