@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <set>
 
@@ -19,6 +21,8 @@
 #include "skin/SkinDialog.h"
 #include "skin/SkinEntries.h"
 #include "skin/SkinFields.h"
+#include "skin/SkinPackages.h"
+#include "zip/ZipReader.h"
 
 namespace {
 
@@ -38,12 +42,49 @@ struct SPlaced {
     QRect rect;
 };
 
-// A skin drawn into a temporary folder and loaded by the skin window.
-class SkinsTest : public testing::TestWithParam<std::string> {
+// A skin as it ships: skingen's id and the package the build packs it into.
+struct SSkin {
+    std::string id;
+    std::string package;
+};
+
+void PrintTo(const SSkin& skin, std::ostream* out) {
+    *out << skin.package;
+}
+
+// The start-up package, then those of the Change Skin commands, in the order of skingen's ids.
+std::vector<SSkin> Skins() {
+    std::vector<std::string> packages = {SkinPackages::kStartup};
+    for (const SkinPackages::SCommand& command : SkinPackages::kCommands) {
+        packages.push_back(command.package);
+    }
+    const QStringList ids = SkinIds();
+    EXPECT_EQ(static_cast<size_t>(ids.size()), packages.size());
+    std::vector<SSkin> skins;
+    for (size_t i = 0; i < packages.size() && i < static_cast<size_t>(ids.size()); ++i) {
+        skins.push_back({ids[static_cast<int>(i)].toStdString(), packages[i]});
+    }
+    return skins;
+}
+
+// Extracts every entry of `package` into `folder` with the program's zip reader.
+void Extract(const std::string& package, const std::string& folder) {
+    CZipReader reader;
+    reader.Open(package, CZipReader::zipOpenReadOnly);
+    const int count = reader.GetCount();
+    ASSERT_GT(count, 0);
+    for (int index = 0; index < count; ++index) {
+        EXPECT_TRUE(reader.ExtractEntry(static_cast<std::uint16_t>(index), folder)) << index;
+    }
+    reader.Close();
+}
+
+// A package of the build extracted into a temporary folder and loaded by the skin window.
+class SkinsTest : public testing::TestWithParam<SSkin> {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(
-            WriteSkin(QString::fromStdString(GetParam()), QString::fromStdString(m_folder.File("Test"))));
+        ASSERT_NO_FATAL_FAILURE(
+            Extract(std::string(BUILD_SKINS "/") + GetParam().package, m_folder.File("Test")));
         m_dialog.SetDescriptionPath(Description());
         m_dialog.LoadSkin();
         ASSERT_FALSE(m_dialog.BackgroundCanvas().isNull());
@@ -103,16 +144,28 @@ protected:
     CSkinDialog m_dialog;
 };
 
-std::vector<std::string> Ids() {
-    std::vector<std::string> ids;
-    for (const QString& id : SkinIds()) {
-        ids.push_back(id.toStdString());
+INSTANTIATE_TEST_SUITE_P(EveryPackage, SkinsTest, testing::ValuesIn(Skins()),
+                         [](const testing::TestParamInfo<SSkin>& info) { return info.param.id; });
+
+// The build packs what skingen draws, each id into its own package, and nothing else.
+TEST_P(SkinsTest, PackageHoldsWhatSkingenDrawsForItsId) {
+    CTempDir drawn;
+    ASSERT_TRUE(WriteSkin(QString::fromStdString(GetParam().id), QString::fromStdString(drawn.Path())));
+    const QDir packed(QString::fromStdString(m_folder.File("Test")));
+    const QStringList files = QDir(QString::fromStdString(drawn.Path())).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(packed.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), files);
+    for (const QString& file : files) {
+        QFile a(QDir(QString::fromStdString(drawn.Path())).filePath(file));
+        QFile b(packed.filePath(file));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << file.toStdString();
+        EXPECT_TRUE(a.readAll() == b.readAll()) << file.toStdString();
     }
-    return ids;
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySkin, SkinsTest, testing::ValuesIn(Ids()),
-                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+TEST(Skingen, DrawsNoSkinForAnUnknownId) {
+    CTempDir folder;
+    EXPECT_FALSE(WriteSkin("teal", QString::fromStdString(folder.File("teal"))));
+}
 
 TEST_P(SkinsTest, HasEveryControlTheViewerWindowUsesAndNothingWithoutAFunction) {
     std::set<std::string> buttons;
@@ -206,7 +259,7 @@ TEST_P(SkinsTest, TextsFitTheirRectanglesInTheFontsTheSkinNames) {
         EXPECT_GE(label->font().pixelSize(), 12) << label->Text();
     }
     // Words on buttons are drawn into their pictures; they fit with the glyph beside them.
-    const std::optional<CSkinDesign> design = FindSkin(QString::fromStdString(GetParam()));
+    const std::optional<CSkinDesign> design = FindSkin(QString::fromStdString(GetParam().id));
     ASSERT_TRUE(design);
     const QFont font = ButtonFont(design->palette, design->palette.buttonPixels);
     for (const CButtonSpec& button : MakeLayout(design->layout, design->palette).buttons) {
