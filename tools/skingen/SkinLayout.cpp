@@ -35,11 +35,10 @@ const char kEllipsis[] = "\u2026";
 // Collects the layout as groups add to it; measures label texts in the palette's font.
 class CBuilder {
 public:
-    CBuilder(const CSkinPalette& palette, const QString& title, QSize size)
+    CBuilder(const CSkinPalette& palette, QSize size)
         : m_palette(palette),
           m_metrics(LabelFont(palette)),
           m_buttonMetrics(ButtonFont(palette, palette.buttonPixels)) {
-        m_layout.title = title;
         m_layout.size = size;
     }
 
@@ -256,7 +255,7 @@ void InfoStack(CBuilder& b, const QRect& area, const int (&heights)[3]) {
 }
 
 CSkinLayout Side(const CSkinPalette& palette) {
-    CBuilder b(palette, "image left, controls right", QSize(1200, 700));
+    CBuilder b(palette, QSize(1200, 700));
     TitleBar(b, 20, 1180, 32);
     b.Layout().viewer = QRect(20, 60, 780, 562);
 
@@ -290,7 +289,7 @@ CSkinLayout Side(const CSkinPalette& palette) {
 }
 
 CSkinLayout Console(const CSkinPalette& palette) {
-    CBuilder b(palette, "wide image, lists beside it, controls below", QSize(1240, 720));
+    CBuilder b(palette, QSize(1240, 720));
     TitleBar(b, 24, 1216, 34);
     b.Layout().viewer = QRect(24, 62, 852, 472);
     b.Panel(QRect(886, 56, 336, 484));
@@ -322,7 +321,7 @@ CSkinLayout Console(const CSkinPalette& palette) {
 }
 
 CSkinLayout Compact(const CSkinPalette& palette) {
-    CBuilder b(palette, "compact", QSize(940, 640));
+    CBuilder b(palette, QSize(940, 640));
     TitleBar(b, 18, 922, 28, 26);
     b.Layout().viewer = QRect(18, 52, 560, 440);
 
@@ -349,7 +348,7 @@ CSkinLayout Compact(const CSkinPalette& palette) {
 }
 
 CSkinLayout Rail(const CSkinPalette& palette) {
-    CBuilder b(palette, "controls in a rail on the left", QSize(1200, 700));
+    CBuilder b(palette, QSize(1200, 700));
     CSkinLayout& layout = b.Layout();
     // The caption heads the rail; minimise and close end the tool bar above the image.
     TitleBar(b, 24, 1180, 34);

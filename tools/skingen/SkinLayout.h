@@ -11,8 +11,9 @@
 struct CSkinPalette;
 
 // Where a skin puts things: the window's size, the image, the group panels and every control,
-// with the texts and glyphs they show. Layouts know nothing of colours; the palette's fonts
-// are used only to measure texts, so that labels are as wide as what they say.
+// with the texts and glyphs they show. Layouts know nothing of colours; they take from the
+// palette only its fonts, to make labels as wide as what they say, and its outline, since a
+// crowned one wants the caption in the middle.
 
 enum class EFace {
     Plain,   // an ordinary command
@@ -52,7 +53,6 @@ struct CListSpec {
 };
 
 struct CSkinLayout {
-    QString title;  // the layout's name, for people
     QSize size;
     QRect viewer;
     QRect icon;

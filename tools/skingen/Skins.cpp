@@ -8,15 +8,11 @@ namespace {
 std::vector<CSkinDesign> Designs() {
     using namespace SkinPalettes;
     return {
-        {"startup", "Purple (start-up)", ELayout::Side, Violet()},
-        {"orange", "Orange", ELayout::Console, Orange()},
-        {"black", "Black", ELayout::Side, Black()},
-        {"purple", "Purple", ELayout::Compact, Lilac()},
-        {"blue", "Blue", ELayout::Console, Blue()},
-        {"red", "Red", ELayout::Rail, Red()},
-        {"gray", "Gray", ELayout::Rail, Gray()},
-        {"pink", "Pink", ELayout::Compact, Pink()},
-        {"deluxe", "Deluxe", ELayout::Console, Deluxe()},
+        {"startup", ELayout::Side, Violet()},   {"orange", ELayout::Console, Orange()},
+        {"black", ELayout::Side, Black()},      {"purple", ELayout::Compact, Lilac()},
+        {"blue", ELayout::Console, Blue()},     {"red", ELayout::Rail, Red()},
+        {"gray", ELayout::Rail, Gray()},        {"pink", ELayout::Compact, Pink()},
+        {"deluxe", ELayout::Console, Deluxe()},
     };
 }
 

@@ -9,8 +9,7 @@
 
 // The program's skins: the start-up skin and the eight of the Change Skin packages.
 struct CSkinDesign {
-    QString id;    // as skingen names it
-    QString name;  // as people call it
+    QString id;  // as skingen names it
     ELayout layout;
     CSkinPalette palette;
 };
