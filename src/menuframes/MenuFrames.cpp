@@ -1,0 +1,194 @@
+#include "MenuFrames.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QThread>
+
+#include "menuframes/MenuFrameErrors.h"
+#include "menuframes/MenuFrameGeometry.h"
+#include "menuframes/MenuFrameStyles.h"
+#include "platform/ScreenInfo.h"
+
+namespace {
+
+// The capture reaches this far beyond the window on the right and at the bottom.
+constexpr int kCaptureMargin = 10;
+
+}  // namespace
+
+CMenuFrames::CMenuFrames()
+    : m_style(FindMenuFrameStyle(kCurrentMenuFrameStyle)),
+      m_highContrast(CScreenInfo::Current().HighContrast()) {
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!qobject_cast<QApplication*>(application)) {
+        ReportMenuFrameError(EMenuFrameError::NoApplication);
+        throw CMenuFrameException(EMenuFrameError::NoApplication);
+    }
+    if (QThread::currentThread() != application->thread()) {
+        ReportMenuFrameError(EMenuFrameError::OtherThread);
+        throw CMenuFrameException(EMenuFrameError::OtherThread);
+    }
+    application->installEventFilter(this);
+}
+
+CMenuFrames::~CMenuFrames() {
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        application->removeEventFilter(this);
+    }
+    while (!m_records.empty()) {
+        Unframe(m_records.begin()->first);
+    }
+}
+
+QImage CMenuFrames::Capture(const QWidget* menu) const {
+    const auto found = m_records.find(const_cast<QWidget*>(menu));
+    return found != m_records.end() ? found->second.capture : QImage();
+}
+
+bool CMenuFrames::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Show:
+            // Sent before the window appears on the screen, with Qt's size and place already set.
+            if (auto* menu = qobject_cast<QMenu*>(watched);
+                menu && menu->windowType() == Qt::Popup && !m_records.count(menu)) {
+                Frame(menu);
+            }
+            break;
+        case QEvent::Hide:
+            Unframe(static_cast<QWidget*>(watched));
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (const auto found = m_records.find(static_cast<QWidget*>(watched));
+                found != m_records.end() && !found->second.changing) {
+                if (event->type() == QEvent::Move) {
+                    OnMoved(found->first, found->second);
+                } else {
+                    OnResized(found->first, found->second);
+                }
+            }
+            break;
+        case QEvent::Paint:
+            if (const auto found = m_records.find(static_cast<QWidget*>(watched));
+                found != m_records.end() && !found->second.qtPainting) {
+                Paint(found->first, static_cast<QPaintEvent*>(event));
+                return true;
+            }
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+void CMenuFrames::Frame(QMenu* menu) {
+    if (!m_style || !m_style->hasFrame || m_style->painter != EFramePainter::TwoTone) {
+        return;
+    }
+    CRecord record;
+    record.savedMargins = menu->contentsMargins();
+    record.plainGeometry = menu->geometry();
+    record.platformShadows = CScreenInfo::Current().MenuShadows();
+    // The frame takes the place of the style's own border; measured from a plain menu of the
+    // platform's border width, the framed window is one pixel higher and 2 larger or smaller.
+    const int border = menu->style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, menu);
+    const int change = MenuFrameGeometry::kPlainBorder - border;
+    const QRect plain = record.plainGeometry.adjusted(0, 0, 2 * change, 2 * change);
+    const QRect framed = MenuFrameGeometry::FramedWindow(plain, record.platformShadows);
+    record.position = framed.topLeft();
+    record.size = framed.size();
+
+    CRecord& entry = m_records[menu] = std::move(record);
+    entry.destroyed = connect(menu, &QObject::destroyed, this, [this, menu] { m_records.erase(menu); });
+    entry.changing = true;
+    // Changing the margins of a shown widget makes QMenu lay its items out again.
+    menu->setContentsMargins(entry.savedMargins + MenuFrameGeometry::ContentMargins(entry.platformShadows) -
+                             QMargins(border, border, border, border));
+    menu->setGeometry(framed);
+    entry.changing = false;
+    if (menu->geometry() != framed) {
+        const QRect plainGeometry = entry.plainGeometry;
+        Unframe(menu);
+        menu->setGeometry(plainGeometry);
+        ReportMenuFrameError(EMenuFrameError::SizeRefused);
+        return;
+    }
+    entry.capture = CaptureScreen(framed);
+}
+
+void CMenuFrames::Unframe(QWidget* menu) {
+    const auto found = m_records.find(menu);
+    if (found == m_records.end()) {
+        return;
+    }
+    const CRecord record = std::move(found->second);
+    m_records.erase(found);
+    disconnect(record.destroyed);
+    menu->setContentsMargins(record.savedMargins);
+    if (menu->isVisible()) {
+        menu->update();
+    }
+}
+
+void CMenuFrames::OnMoved(QWidget* menu, CRecord& record) {
+    if (menu->pos() == record.position) {
+        return;
+    }
+    if (menu->size() != record.size) {
+        Unframe(menu);  // moved and resized at once: the menu keeps Qt's look from now on
+        return;
+    }
+    // Qt placed the menu anew: it stays one pixel higher and shades what lies under its new place.
+    record.position = menu->pos() - QPoint(0, 1);
+    record.changing = true;
+    menu->move(record.position);
+    record.changing = false;
+    record.capture = CaptureScreen(QRect(record.position, record.size));
+    menu->update();
+}
+
+void CMenuFrames::OnResized(QWidget* menu, CRecord& record) {
+    if (menu->size() == record.size) {
+        return;
+    }
+    if (menu->pos() != record.position) {
+        Unframe(menu);
+        return;
+    }
+    // Qt fitted the menu to changed items in place; the frame follows its new size.
+    record.size = menu->size();
+}
+
+void CMenuFrames::Paint(QWidget* menu, QPaintEvent* event) {
+    m_records[menu].qtPainting = true;
+    QCoreApplication::sendEvent(menu, event);
+    const auto found = m_records.find(menu);
+    if (found == m_records.end()) {
+        return;  // unframed while Qt painted
+    }
+    CRecord& record = found->second;
+    record.qtPainting = false;
+    const CSystemColours system = SystemColours(menu->palette(), menu->backgroundRole());
+    const CFrameColours colours =
+        MixFrameColours(system, CScreenInfo::Current().FlatMenus(), DisplayColours());
+    QPainter painter(menu);
+    PaintMenuFrame(painter, menu->size(), colours, Look(record), record.capture);
+}
+
+QImage CMenuFrames::CaptureScreen(const QRect& window) const {
+    return CScreenInfo::Current().GrabScreen(window.adjusted(0, 0, kCaptureMargin, kCaptureMargin));
+}
+
+CFrameLook CMenuFrames::Look(const CRecord& record) {
+    return {record.platformShadows, m_highContrast, DisplayColours()};
+}
+
+int CMenuFrames::DisplayColours() {
+    if (!m_displayColours) {
+        m_displayColours = CScreenInfo::Current().DisplayColours();
+    }
+    return *m_displayColours;
+}
