@@ -14,14 +14,19 @@
 
 namespace {
 
+// QMenu lays its items out again on a resize. Changing the margins of a shown widget sends one;
+// a hidden menu would otherwise size its next popup from the items laid out for the frame.
+void Relayout(QWidget* menu) {
+    QResizeEvent resize(menu->size(), menu->size());
+    QCoreApplication::sendEvent(menu, &resize);
+}
+
 // The capture reaches this far beyond the window on the right and at the bottom.
 constexpr int kCaptureMargin = 10;
 
 }  // namespace
 
-CMenuFrames::CMenuFrames()
-    : m_style(FindMenuFrameStyle(kCurrentMenuFrameStyle)),
-      m_highContrast(CScreenInfo::Current().HighContrast()) {
+CMenuFrames::CMenuFrames() : m_style(FindMenuFrameStyle(kCurrentMenuFrameStyle)) {
     QCoreApplication* application = QCoreApplication::instance();
     if (!qobject_cast<QApplication*>(application)) {
         ReportMenuFrameError(EMenuFrameError::NoApplication);
@@ -31,6 +36,7 @@ CMenuFrames::CMenuFrames()
         ReportMenuFrameError(EMenuFrameError::OtherThread);
         throw CMenuFrameException(EMenuFrameError::OtherThread);
     }
+    m_highContrast = CScreenInfo::Current().HighContrast();
     application->installEventFilter(this);
 }
 
@@ -104,7 +110,6 @@ void CMenuFrames::Frame(QMenu* menu) {
     CRecord& entry = m_records[menu] = std::move(record);
     entry.destroyed = connect(menu, &QObject::destroyed, this, [this, menu] { m_records.erase(menu); });
     entry.changing = true;
-    // Changing the margins of a shown widget makes QMenu lay its items out again.
     menu->setContentsMargins(entry.savedMargins + MenuFrameGeometry::ContentMargins(entry.platformShadows) -
                              QMargins(border, border, border, border));
     menu->setGeometry(framed);
@@ -130,6 +135,8 @@ void CMenuFrames::Unframe(QWidget* menu) {
     menu->setContentsMargins(record.savedMargins);
     if (menu->isVisible()) {
         menu->update();
+    } else {
+        Relayout(menu);
     }
 }
 

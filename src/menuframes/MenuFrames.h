@@ -65,7 +65,7 @@ private:
     int DisplayColours();
 
     const CMenuFrameStyle* m_style;
-    bool m_highContrast;
+    bool m_highContrast = false;
     std::optional<int> m_displayColours;
     std::map<QWidget*, CRecord> m_records;
 };
