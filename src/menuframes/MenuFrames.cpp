@@ -49,8 +49,12 @@ CMenuFrames::~CMenuFrames() {
     }
 }
 
+bool CMenuFrames::IsFramed(const QWidget* menu) const {
+    return m_records.count(menu) != 0;
+}
+
 QImage CMenuFrames::Capture(const QWidget* menu) const {
-    const auto found = m_records.find(const_cast<QWidget*>(menu));
+    const auto found = m_records.find(menu);
     return found != m_records.end() ? found->second.capture : QImage();
 }
 
@@ -64,23 +68,23 @@ bool CMenuFrames::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::Hide:
-            Unframe(static_cast<QWidget*>(watched));
+            Unframe(watched);
             break;
         case QEvent::Move:
         case QEvent::Resize:
-            if (const auto found = m_records.find(static_cast<QWidget*>(watched));
+            if (const auto found = m_records.find(watched);
                 found != m_records.end() && !found->second.changing) {
                 if (event->type() == QEvent::Move) {
-                    OnMoved(found->first, found->second);
+                    OnMoved(found->second);
                 } else {
-                    OnResized(found->first, found->second);
+                    OnResized(found->second);
                 }
             }
             break;
         case QEvent::Paint:
-            if (const auto found = m_records.find(static_cast<QWidget*>(watched));
+            if (const auto found = m_records.find(watched);
                 found != m_records.end() && !found->second.qtPainting) {
-                Paint(found->first, static_cast<QPaintEvent*>(event));
+                Paint(found->second, static_cast<QPaintEvent*>(event));
                 return true;
             }
             break;
@@ -95,6 +99,7 @@ void CMenuFrames::Frame(QMenu* menu) {
         return;
     }
     CRecord record;
+    record.menu = menu;
     record.savedMargins = menu->contentsMargins();
     record.plainGeometry = menu->geometry();
     record.platformShadows = CScreenInfo::Current().MenuShadows();
@@ -124,14 +129,15 @@ void CMenuFrames::Frame(QMenu* menu) {
     entry.capture = CaptureScreen(framed);
 }
 
-void CMenuFrames::Unframe(QWidget* menu) {
-    const auto found = m_records.find(menu);
+void CMenuFrames::Unframe(const QObject* object) {
+    const auto found = m_records.find(object);
     if (found == m_records.end()) {
         return;
     }
     const CRecord record = std::move(found->second);
     m_records.erase(found);
     disconnect(record.destroyed);
+    QWidget* menu = record.menu;
     menu->setContentsMargins(record.savedMargins);
     if (menu->isVisible()) {
         menu->update();
@@ -140,7 +146,8 @@ void CMenuFrames::Unframe(QWidget* menu) {
     }
 }
 
-void CMenuFrames::OnMoved(QWidget* menu, CRecord& record) {
+void CMenuFrames::OnMoved(CRecord& record) {
+    QWidget* menu = record.menu;
     if (menu->pos() == record.position) {
         return;
     }
@@ -157,7 +164,8 @@ void CMenuFrames::OnMoved(QWidget* menu, CRecord& record) {
     menu->update();
 }
 
-void CMenuFrames::OnResized(QWidget* menu, CRecord& record) {
+void CMenuFrames::OnResized(CRecord& record) {
+    QWidget* menu = record.menu;
     if (menu->size() == record.size) {
         return;
     }
@@ -169,8 +177,9 @@ void CMenuFrames::OnResized(QWidget* menu, CRecord& record) {
     record.size = menu->size();
 }
 
-void CMenuFrames::Paint(QWidget* menu, QPaintEvent* event) {
-    m_records[menu].qtPainting = true;
+void CMenuFrames::Paint(CRecord& painted, QPaintEvent* event) {
+    QWidget* menu = painted.menu;
+    painted.qtPainting = true;
     QCoreApplication::sendEvent(menu, event);
     const auto found = m_records.find(menu);
     if (found == m_records.end()) {

@@ -34,7 +34,7 @@ public:
     CMenuFrames(const CMenuFrames&) = delete;
     CMenuFrames& operator=(const CMenuFrames&) = delete;
 
-    bool IsFramed(const QWidget* menu) const { return m_records.count(const_cast<QWidget*>(menu)) != 0; }
+    bool IsFramed(const QWidget* menu) const;
     // The screen under a framed menu as taken for its shadow (null for other widgets).
     QImage Capture(const QWidget* menu) const;
 
@@ -44,6 +44,7 @@ protected:
 private:
     // What the frame changed on one menu, and what it knows of it.
     struct CRecord {
+        QWidget* menu = nullptr;
         QMargins savedMargins;
         QRect plainGeometry;  // where Qt put the menu before the frame moved it
         bool platformShadows = false;
@@ -56,10 +57,10 @@ private:
     };
 
     void Frame(QMenu* menu);
-    void Unframe(QWidget* menu);
-    void OnMoved(QWidget* menu, CRecord& record);
-    void OnResized(QWidget* menu, CRecord& record);
-    void Paint(QWidget* menu, QPaintEvent* event);
+    void Unframe(const QObject* menu);
+    void OnMoved(CRecord& record);
+    void OnResized(CRecord& record);
+    void Paint(CRecord& record, QPaintEvent* event);
     QImage CaptureScreen(const QRect& window) const;
     CFrameLook Look(const CRecord& record);
     int DisplayColours();
@@ -67,5 +68,5 @@ private:
     const CMenuFrameStyle* m_style;
     bool m_highContrast = false;
     std::optional<int> m_displayColours;
-    std::map<QWidget*, CRecord> m_records;
+    std::map<const QObject*, CRecord> m_records;
 };
