@@ -27,6 +27,7 @@ protected:
 
 private:
     void PlaceViewerControl();
+    void PrepareInformationLists();
 
     CImageViewerControl* m_viewerControl;  // a child of the window
     CImageViewer m_viewer;
