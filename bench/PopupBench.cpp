@@ -37,7 +37,7 @@ void MakeBrowserWithBundledPage(benchmark::State& state) {
     const SHtmlPage page = BundledNotifierPage();
     for (auto _ : state) {
         CHtmlCtrl browser;
-        browser.setGeometry(CTaskNotifierDlg::kBrowserRect);
+        browser.setGeometry(QRect(12, 48, 276, 140));
         browser.SetFallbackPage(page);
         browser.ShowFallback();
         benchmark::DoNotOptimize(browser.grab().cacheKey());

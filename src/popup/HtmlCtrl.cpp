@@ -53,6 +53,15 @@ CHtmlCtrl::~CHtmlCtrl() {
     StopAll();
 }
 
+void CHtmlCtrl::SetInkFor(const QColor& background) {
+    const bool dark = background.isValid() && background.lightnessF() < 0.5;
+    QPalette ink = palette();
+    ink.setColor(QPalette::Text, dark ? QColor(240, 240, 240) : QColor(30, 30, 30));
+    ink.setColor(QPalette::Link, dark ? QColor(150, 200, 255) : QColor(20, 80, 170));
+    ink.setColor(QPalette::LinkVisited, ink.color(QPalette::Link));
+    setPalette(ink);
+}
+
 void CHtmlCtrl::Navigate(const QString& address) {
     if (address.startsWith(QLatin1String(kAppScheme), Qt::CaseInsensitive)) {
         OnAppCommand(address.mid(static_cast<int>(sizeof kAppScheme) - 1));

@@ -42,6 +42,8 @@ public:
     // The page shown when no other can be; shown at once if it is showing already.
     void SetFallbackPage(SHtmlPage page);
     void SetLoadTime(int milliseconds) { m_loadTimeMs = milliseconds; }
+    // Text and links in colours that read on `background`, for pages that name none.
+    void SetInkFor(const QColor& background);
 
     // The address of the page shown (after redirections); empty while none or the fallback shows.
     QUrl PageUrl() const { return m_pageUrl; }

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 #include "controls/SkinButton.h"
 #include "platform/PixelRegion.h"
@@ -11,6 +12,30 @@
 namespace {
 
 constexpr char kCloseButton[] = "TASKBUTTON_EXIT";
+
+// The mean colour of `image` over `area`, from a sparse grid of its pixels.
+QColor AverageColor(const QImage& image, const QRect& area) {
+    const QRect inside = area.intersected(image.rect());
+    if (inside.isEmpty()) {
+        return {};
+    }
+    constexpr int kGrid = 8;
+    long long red = 0;
+    long long green = 0;
+    long long blue = 0;
+    int count = 0;
+    for (int y = inside.top(); y <= inside.bottom(); y += std::max(1, inside.height() / kGrid)) {
+        for (int x = inside.left(); x <= inside.right(); x += std::max(1, inside.width() / kGrid)) {
+            const QRgb pixel = image.pixel(x, y);
+            red += qRed(pixel);
+            green += qGreen(pixel);
+            blue += qBlue(pixel);
+            ++count;
+        }
+    }
+    return QColor(static_cast<int>(red / count), static_cast<int>(green / count),
+                  static_cast<int>(blue / count));
+}
 
 }  // namespace
 
@@ -52,9 +77,7 @@ bool CTaskNotifierDlg::ApplySkinBitmap(const std::string& path, int red, int gre
     const QImage covered = image.copy(0, 0, image.width() / 4 * 4, image.height());
     m_shape = covered.isNull() ? QRegion() : RegionWithoutColor(covered, qRgb(red, green, blue)).region;
     setMask(m_shape);
-    if (m_browser) {
-        m_browser->setGeometry(BrowserRect());
-    }
+    FitBrowser();
     update();
     return true;
 }
@@ -181,11 +204,11 @@ bool CTaskNotifierDlg::eventFilter(QObject* watched, QEvent* event) {
 
 void CTaskNotifierDlg::CreateBrowser() {
     auto* browser = new CHtmlCtrl(this);
-    browser->setGeometry(BrowserRect());
     browser->lower();  // beneath the skin's buttons
     browser->show();
     browser->SetFallbackPage(FallbackPage());
     m_browser = browser;
+    FitBrowser();
     if (m_pageUrl.isEmpty()) {
         browser->ShowFallback();
     } else {
@@ -194,7 +217,17 @@ void CTaskNotifierDlg::CreateBrowser() {
 }
 
 QRect CTaskNotifierDlg::BrowserRect() const {
-    return m_bitmap.IsEmpty() ? kBrowserRect : kBrowserRect.intersected(m_bitmap.Image().rect());
+    const QRect page = m_bitmap.Image().rect().marginsRemoved(kPageMargins);
+    return page.isValid() ? page : QRect();
+}
+
+void CTaskNotifierDlg::FitBrowser() {
+    if (!m_browser) {
+        return;
+    }
+    const QRect place = BrowserRect();
+    m_browser->setGeometry(place);
+    m_browser->SetInkFor(AverageColor(m_bitmap.Image(), place));
 }
 
 CHtmlCtrl* CTaskNotifierDlg::Browser() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QPointer>
 #include <QRegion>
 #include <QUrl>
@@ -28,9 +29,10 @@ class CTaskNotifierDlg : public QWidget, public CNotifierHost {
 public:
     enum class EState { Hidden = 0, Appearing = 1, Shown = 2, Disappearing = 3 };
 
-    // The browser's place: the popup's dialog area, 200 x 165 units of an 8-point dialog font,
-    // within the face, so that the page wraps and scrolls where it can be seen.
-    static constexpr QRect kBrowserRect{0, 0, 200 * 6 / 4, 165 * 13 / 8};
+    // Where the page sits on the face: below a title band, which holds the skin's title and
+    // close button, and inside a narrow border, so that the face frames it.
+    static constexpr QMargins kPageMargins{12, 48, 12, 12};
+    // The browser's place in the popup; empty without a face.
     QRect BrowserRect() const;
     // Pixels per animation step.
     static constexpr int kStep = 1;
@@ -103,6 +105,8 @@ private:
     void ScheduleBrowser();
     void CreateBrowser();
     const SHtmlPage& FallbackPage() const;
+    // Fits the browser to the face: its place, and text that reads on the face beneath it.
+    void FitBrowser();
 
     std::vector<std::unique_ptr<CSkinButton>> m_taskbarButtons;
     QPointer<CHtmlCtrl> m_browser;

@@ -73,15 +73,17 @@ TEST(NotifierPage, TheBrowserComesAfterTheOwnerShowsAndFetchesThePage) {
     EXPECT_EQ(server.Requests(), QStringList{"/myindex3.php?pcode=5023"});
     EXPECT_TRUE(popup.Browser()->toPlainText().contains("Served page"));
 
-    // It covers the popup's dialog area, as far as the face reaches.
-    EXPECT_EQ(popup.Browser()->geometry(), CTaskNotifierDlg::kBrowserRect);
+    // It sits on the face below its title band, inked to read on it.
+    EXPECT_EQ(popup.Browser()->geometry(), QRect());
     CSkinFixture skin;
-    skin.Picture("small.bmp", SolidPicture(250, 150, qRgb(1, 2, 3)));
-    skin.Picture("large.bmp", SolidPicture(400, 400, qRgb(1, 2, 3)));
-    popup.ApplySkinBitmap(skin.File("small.bmp"), 255, 0, 255);
-    EXPECT_EQ(popup.Browser()->geometry(), QRect(0, 0, 250, 150));
-    popup.ApplySkinBitmap(skin.File("large.bmp"), 255, 0, 255);
-    EXPECT_EQ(popup.Browser()->geometry(), CTaskNotifierDlg::kBrowserRect);
+    skin.Picture("dark.bmp", SolidPicture(250, 150, qRgb(30, 20, 60)));
+    skin.Picture("light.bmp", SolidPicture(400, 400, qRgb(240, 235, 250)));
+    popup.ApplySkinBitmap(skin.File("dark.bmp"), 255, 0, 255);
+    EXPECT_EQ(popup.Browser()->geometry(), QRect(12, 48, 226, 90));
+    EXPECT_GT(popup.Browser()->palette().color(QPalette::Text).lightness(), 200);
+    popup.ApplySkinBitmap(skin.File("light.bmp"), 255, 0, 255);
+    EXPECT_EQ(popup.Browser()->geometry(), QRect(12, 48, 376, 340));
+    EXPECT_LT(popup.Browser()->palette().color(QPalette::Text).lightness(), 60);
 }
 
 TEST(NotifierPage, WithoutAHostTheBundledPageShowsAndNothingIsFetched) {
@@ -89,7 +91,7 @@ TEST(NotifierPage, WithoutAHostTheBundledPageShowsAndNothingIsFetched) {
     CTaskNotifierDlg popup(&owner, std::make_unique<CCountedTimers>());
     owner.show();
     QTRY_VERIFY_WITH_TIMEOUT(popup.Browser() && popup.Browser()->ShowsFallback(), kWaitMs);
-    EXPECT_TRUE(popup.Browser()->toPlainText().contains("Vitrine"));
+    EXPECT_TRUE(popup.Browser()->toPlainText().contains("--no-popup"));
     EXPECT_FALSE(popup.Browser()->IsLoading());
 }
 
