@@ -24,13 +24,6 @@ bool Succeeded(const QNetworkReply& reply) {
 
 }  // namespace
 
-bool CHtmlCtrl::HasActiveWindow() const {
-    // The window with the keyboard focus. A tool window counts as active along with its owner
-    // in Qt's view, but to the user the popup is only active once clicked itself.
-    const QWindow* handle = window()->windowHandle();
-    return handle && QGuiApplication::focusWindow() == handle;
-}
-
 CHtmlCtrl::CHtmlCtrl(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
     setFrameShape(QFrame::NoFrame);
@@ -41,10 +34,7 @@ CHtmlCtrl::CHtmlCtrl(QWidget* parent) : QTextBrowser(parent) {
     setPalette(transparent);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_loadTimer.setSingleShot(true);
-    connect(&m_loadTimer, &QTimer::timeout, this, [this] {
-        StopLoading();
-        ShowFallback();
-    });
+    connect(&m_loadTimer, &QTimer::timeout, this, &CHtmlCtrl::ShowFallback);
     connect(this, &QTextBrowser::anchorClicked, this, &CHtmlCtrl::OnLinkClicked);
 }
 
@@ -218,6 +208,13 @@ void CHtmlCtrl::OnLinkClicked(const QUrl& link) {
 }
 
 void CHtmlCtrl::OnAppCommand(const QString&) {}
+
+bool CHtmlCtrl::HasActiveWindow() const {
+    // The window with the keyboard focus. A tool window counts as active along with its owner
+    // in Qt's view, but to the user the popup is only active once clicked itself.
+    const QWindow* handle = window()->windowHandle();
+    return handle && QGuiApplication::focusWindow() == handle;
+}
 
 void CHtmlCtrl::mousePressEvent(QMouseEvent* event) {
     // The popup learns of the click first and the page still gets it, as with any window that

@@ -35,8 +35,8 @@ public:
 
     // Shows the page at `address`. An "app:" address is handed to OnAppCommand without its
     // scheme and changes nothing shown; any other address that is not http(s), and a page that
-    // fails (no connection, an error status, not text) or takes longer than the load time,
-    // show the fallback page.
+    // fails (no connection, an error status, neither text nor markup) or takes longer than the
+    // load time, show the fallback page.
     void Navigate(const QString& address);
     void ShowFallback();
     // The page shown when no other can be; shown at once if it is showing already.

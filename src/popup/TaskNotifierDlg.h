@@ -32,8 +32,6 @@ public:
     // Where the page sits on the face: below a title band, which holds the skin's title and
     // close button, and inside a narrow border, so that the face frames it.
     static constexpr QMargins kPageMargins{12, 48, 12, 12};
-    // The browser's place in the popup; empty without a face.
-    QRect BrowserRect() const;
     // Pixels per animation step.
     static constexpr int kStep = 1;
 
@@ -67,6 +65,8 @@ public:
     void SetPageUrl(const QUrl& url) { m_pageUrl = url; }
     // The browser, made once the owner has first been painted; nullptr until then.
     CHtmlCtrl* Browser() const;
+    // The browser's place in the popup; empty without a face.
+    QRect BrowserRect() const;
 
     // Buttons of the skin, on the popup until the next skin's load destroys them.
     void AddTaskbarButton(std::unique_ptr<CSkinButton> button);
@@ -79,8 +79,6 @@ public:
     const CBitmap& SkinBitmap() const { return m_bitmap; }
     const QRegion& Shape() const { return m_shape; }
     const CSlideMotion& Motion() const { return m_motion; }
-    std::uint32_t AppearPeriod() const { return m_appearPeriod; }
-    std::uint32_t HidePeriod() const { return m_hidePeriod; }
 
 protected:
     bool event(QEvent* event) override;
