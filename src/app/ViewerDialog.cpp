@@ -23,6 +23,8 @@ CViewerDialog::CViewerDialog(QWidget* parent)
       m_viewer(m_viewerControl),
       m_icon(CreateAppIcon(CScreenInfo::Current().IconSize().width())) {
     resize(kTemplateSize);
+    setAcceptDrops(true);
+    InstallShortcuts();
 }
 
 bool CViewerDialog::OnInitDialog() {
@@ -44,7 +46,7 @@ void CViewerDialog::PlaceViewerControl() {
 }
 
 void CViewerDialog::paintEvent(QPaintEvent* event) {
-    if (!isMinimized()) {
+    if (!isMinimized() && !m_iconic) {
         CSkinDialog::paintEvent(event);
         return;
     }
