@@ -1,6 +1,7 @@
 #include "FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -45,10 +46,23 @@ QStringList CFileDialogs::QtFilters(const QString& filter) {
 }
 
 QStringList CQtFileDialogs::Open(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileNames(parent, QString(), QString(), JoinedForQt(filter));
+    const QStringList chosen =
+        QFileDialog::getOpenFileNames(parent, QString(), m_folder, JoinedForQt(filter));
+    if (!chosen.isEmpty()) {
+        Remember(chosen.front());
+    }
+    return chosen;
 }
 
 QString CQtFileDialogs::Save(QWidget* parent, const QString& filter) {
     // Any name may be typed, and an existing file is replaced only after the user agrees.
-    return QFileDialog::getSaveFileName(parent, QString(), QString(), JoinedForQt(filter));
+    const QString chosen = QFileDialog::getSaveFileName(parent, QString(), m_folder, JoinedForQt(filter));
+    if (!chosen.isEmpty()) {
+        Remember(chosen);
+    }
+    return chosen;
+}
+
+void CQtFileDialogs::Remember(const QString& chosen) {
+    m_folder = QFileInfo(chosen).absolutePath();
 }

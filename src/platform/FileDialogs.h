@@ -30,10 +30,16 @@ public:
     static QStringList QtFilters(const QString& filter);
 };
 
-// Qt's dialogs: the desktop's own where the platform provides one, Qt's otherwise. They start in
-// the folder last visited in a dialog and never change the process's current folder.
+// Qt's dialogs: the desktop's own where the platform provides one, Qt's otherwise. Each starts in
+// the folder of the file last chosen in one of them (at first, the current folder); none changes
+// the process's current folder.
 class CQtFileDialogs : public CFileDialogs {
 public:
     QStringList Open(QWidget* parent, const QString& filter) override;
     QString Save(QWidget* parent, const QString& filter) override;
+
+private:
+    void Remember(const QString& chosen);
+
+    QString m_folder;
 };
