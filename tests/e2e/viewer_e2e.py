@@ -125,10 +125,12 @@ class CViewer:
         return None
 
     def new_window(self):
-        """A dialog or message box that was not there before: larger than a tooltip."""
+        """A dialog or message box of the viewer window that was not there before."""
         for window in self.windows():
-            geometry = self.geometry(window)
-            if window not in self.shown and window != self.window and geometry and geometry[3] > 60:
+            if window in self.shown or window == self.window:
+                continue
+            owner = subprocess.run(["xprop", "-id", window, "WM_TRANSIENT_FOR"], capture_output=True, text=True)
+            if owner.stdout.strip().endswith("# " + hex(int(self.window))):
                 return window
         return None
 
