@@ -41,7 +41,8 @@ public:
     void OnSkinListClick() override;
 
     // Opens `path` as the Open button does once its dialog has given a file: the path box,
-    // the page count, the page and the information lists follow the file.
+    // the page count, the page and the information lists follow the file. Like every command,
+    // shows an error of the viewer control in an error box.
     void OpenImagePath(const std::string& path);
     // Opens `path` as the TIF button does once its dialog has given a file.
     void OpenTifPath(const std::string& path);
@@ -88,6 +89,8 @@ private:
     // The commands.
     void OpenImage();
     void OpenTif();
+    void OpenImageFile(const std::string& path);
+    void OpenTifFile(const std::string& path);
     void GoToTypedPage();
     void FirstPage();
     void PreviousPage();

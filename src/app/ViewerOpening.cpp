@@ -37,18 +37,26 @@ std::string FirstOf(const QStringList& files) {
 void CViewerDialog::OpenImage() {
     const std::string path = FirstOf(CFileDialogs::Current().Open(this, kDicomFilter));
     if (!path.empty()) {
-        OpenImagePath(path);
+        OpenImageFile(path);
     }
 }
 
 void CViewerDialog::OpenTif() {
     const std::string path = FirstOf(CFileDialogs::Current().Open(this, kTifFilter));
     if (!path.empty()) {
-        OpenTifPath(path);
+        OpenTifFile(path);
     }
 }
 
 void CViewerDialog::OpenImagePath(const std::string& path) {
+    RunGuarded([this, &path] { OpenImageFile(path); });
+}
+
+void CViewerDialog::OpenTifPath(const std::string& path) {
+    RunGuarded([this, &path] { OpenTifFile(path); });
+}
+
+void CViewerDialog::OpenImageFile(const std::string& path) {
     m_openedPath = FullPath(path);
     for (const EInfoList list : {kSectionList, kEntryList, kValueList}) {
         ClearRows(list);
@@ -56,7 +64,8 @@ void CViewerDialog::OpenImagePath(const std::string& path) {
     m_viewer.SetOpenOption(1);
     SetEditText(kPathBox, QString::fromStdString(m_openedPath));
     // A file that does not open still goes on: the control describes the failure in the lists.
-    const std::string failure = m_viewer.OpenFile(m_openedPath) ? std::string() : m_viewer.LastError();
+    const bool opened = m_viewer.OpenFile(m_openedPath);
+    const std::string reason = opened ? std::string() : m_viewer.LastError();
     m_viewer.SetViewMode(kFitMode);
     m_viewer.ShowFile(m_openedPath, m_viewer.ShowFileIndex());
     SetEditText(kPageCountBox, QString::number(m_viewer.PageCount()));
@@ -72,12 +81,13 @@ void CViewerDialog::OpenImagePath(const std::string& path) {
     const std::int16_t shown = m_viewer.ShowFileIndex();
     m_currentPage = shown >= 1 ? shown : 1;
     SetEditText(kPageBox, shown >= 1 ? QString::number(shown) : QString());
-    if (!failure.empty()) {
-        ShowError(QString::fromStdString("Cannot open \"" + m_openedPath + "\": " + failure));
+    if (!opened) {
+        ShowError(QString::fromStdString("Cannot open \"" + m_openedPath + "\"" +
+                                         (reason.empty() ? "." : ": " + reason)));
     }
 }
 
-void CViewerDialog::OpenTifPath(const std::string& path) {
+void CViewerDialog::OpenTifFile(const std::string& path) {
     m_viewer.SetOpenOption(1);
     m_openedPath = FullPath(path);
     m_viewer.SetFileName(m_openedPath);
@@ -85,17 +95,15 @@ void CViewerDialog::OpenTifPath(const std::string& path) {
 }
 
 void CViewerDialog::OpenWhenShown(const std::string& path) {
-    QTimer::singleShot(0, this, [this, path] { RunGuarded([this, &path] { OpenImagePath(path); }); });
+    QTimer::singleShot(0, this, [this, path] { OpenImagePath(path); });
 }
 
 void CViewerDialog::OpenDropped(const std::string& path) {
-    RunGuarded([this, &path] {
-        if (IsTifName(path)) {
-            OpenTifPath(path);
-        } else {
-            OpenImagePath(path);
-        }
-    });
+    if (IsTifName(path)) {
+        OpenTifPath(path);
+    } else {
+        OpenImagePath(path);
+    }
 }
 
 std::string CViewerDialog::DroppedFile(const QMimeData* data) {
