@@ -1,10 +1,18 @@
 #include "ViewerDialog.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <filesystem>
 
 #include "app/AppIcon.h"
+#include "app/PackageFolders.h"
+#include "controls/ComboDropButton.h"
+#include "controls/SkinCombo.h"
+#include "controls/SkinEdit.h"
+#include "controls/SkinListBox.h"
 #include "platform/ScreenInfo.h"
-#include "skin/SkinFolder.h"
+#include "skin/FallbackLook.h"
+#include "skin/SkinPackages.h"
 #include "viewer/ImageViewerControl.h"
 
 namespace {
@@ -13,7 +21,9 @@ namespace {
 // 8-point dialog font (6 x 13 base units).
 constexpr QSize kTemplateSize(681 * 6 / 4, 1091 * 13 / 8);
 
-constexpr char kDescriptionPath[] = "Test/Skin.ini";
+// The information lists are the skin's first three list boxes; edit box 6 holds the start value.
+constexpr size_t kInformationLists = 3;
+constexpr size_t kStartValueEdit = 6;
 
 }  // namespace
 
@@ -28,19 +38,49 @@ CViewerDialog::CViewerDialog(QWidget* parent)
 }
 
 bool CViewerDialog::OnInitDialog() {
-    SetDescriptionPath(kDescriptionPath);
-    SetSkinFolder(GetFolderOf(kDescriptionPath));
-    LoadSkin();
+    // The process's current folder is never changed: the folder the program started in is kept
+    // as the first place to look for skin packages.
+    std::error_code ignored;
+    SetPackageFolders(SkinPackageFolders(std::filesystem::current_path(ignored).string()));
+    LoadPackage(SkinPackages::kStartup);
     CSkinDialog::OnInitDialog();
     setWindowIcon(QIcon(m_icon));
     PlaceViewerControl();
     m_currentPage = 1;
+    PrepareInformationLists();
+    if (EditBoxes().size() > kStartValueEdit) {
+        EditBoxes()[kStartValueEdit]->setText("500");
+    }
+    if (!ComboBoxes().empty()) {
+        // Only the combo box's edit part stays: the commands read its text.
+        CSkinCombo& combo = *ComboBoxes().front();
+        if (combo.DropButton()) {
+            combo.DropButton()->hide();
+        }
+        combo.hide();
+    }
     return true;
 }
 
+void CViewerDialog::PrepareInformationLists() {
+    // Each list has its number and text columns from its creation; two more go between them,
+    // the 200-pixel one receiving the rows' texts.
+    const size_t lists = std::min<size_t>(ListBoxes().size(), kInformationLists);
+    for (size_t i = 0; i < lists; ++i) {
+        CSkinListBox& list = *ListBoxes()[i];
+        list.InsertColumn(1, 50, Qt::AlignLeft);
+        list.InsertColumn(1, 200, Qt::AlignLeft);
+    }
+    for (size_t i = 0; i < lists; ++i) {
+        ListBoxes()[i]->AddItem("None");
+    }
+}
+
 void CViewerDialog::PlaceViewerControl() {
-    // On top of the skin's controls, in the rectangle the skin reserves for it.
-    m_viewerControl->setGeometry(ControlRect().ToQRect());
+    // On top of the skin's controls, in the rectangle the skin reserves for it; in the plain
+    // look without a skin, in the room that look leaves.
+    const QRect area = HasSkin() ? ControlRect().ToQRect() : CFallbackLook::ContentArea(size());
+    m_viewerControl->setGeometry(area);
     m_viewerControl->raise();
     m_viewerControl->show();
 }

@@ -61,8 +61,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // No window menu while the window stands as its icon.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     // Also takes files dragged over the window's controls.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Minimises with the window manager, or where none runs, to the window's own icon.
+    void Minimise() override;
 
 private:
     // The skin's controls the commands use, by position in the skin's lists of their kind.
@@ -80,6 +84,7 @@ private:
     static constexpr std::int16_t kFitMode = 10;
 
     void PlaceViewerControl();
+    void PrepareInformationLists();
 
     // Runs `command`, showing an error the viewer control raises in the standard error box.
     void RunGuarded(const std::function<void()>& command);
@@ -99,7 +104,6 @@ private:
     void SaveShownImage();
     void StartFromOpenedPath();
     void UpdateInformationLists();
-    void Minimise();
 
     // Shows page `page`: the view fits the window again, then the control goes to the page.
     void ShowPage(std::int32_t page);

@@ -3,6 +3,7 @@
 // the window stands in for its own icon instead: it shrinks to a small square showing the
 // application's icon where it was, and a click on that square restores it.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 
 #include "app/ViewerDialog.h"
@@ -57,6 +58,14 @@ void CViewerDialog::LeaveIconic() {
     }
     m_hiddenWhileIconic.clear();
     update();
+}
+
+void CViewerDialog::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_iconic) {
+        event->accept();
+        return;
+    }
+    CSkinDialog::contextMenuEvent(event);
 }
 
 void CViewerDialog::mousePressEvent(QMouseEvent* event) {

@@ -109,6 +109,29 @@ void CSkinListBase::AddColumn(int width, Qt::Alignment alignment) {
     setColumnWidth(column, width);
 }
 
+void CSkinListBase::InsertColumn(int position, int width, Qt::Alignment alignment) {
+    const int count = columnCount();
+    if (position < 0 || position > count) {
+        return;
+    }
+    // The tree's own column insertion leaves the shown texts where they were, so the cells are
+    // moved here, from the last column down to the new one.
+    setColumnCount(count + 1);
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = topLevelItem(row);
+        for (int column = count; column > position; --column) {
+            item->setText(column, item->text(column - 1));
+        }
+        item->setText(position, QString());
+    }
+    for (int column = count; column > position; --column) {
+        setColumnWidth(column, columnWidth(column - 1));
+    }
+    setColumnWidth(position, width);
+    m_alignments.resize(static_cast<size_t>(count), Qt::AlignLeft);
+    m_alignments.insert(m_alignments.begin() + position, alignment);
+}
+
 Qt::Alignment CSkinListBase::ColumnAlignment(int column) const {
     const bool known = column >= 0 && static_cast<size_t>(column) < m_alignments.size();
     return known ? m_alignments[static_cast<size_t>(column)] : Qt::AlignLeft;

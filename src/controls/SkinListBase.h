@@ -44,6 +44,10 @@ public:
 
     // Appends a column with an empty heading; its cells are aligned as asked.
     void AddColumn(int width, Qt::Alignment alignment);
+    // Inserts a column with an empty heading before column `position` (at the end when
+    // `position` is the column count); the cells, widths and alignments of the columns from
+    // `position` on move one column to the right. Positions outside the columns do nothing.
+    void InsertColumn(int position, int width, Qt::Alignment alignment);
     Qt::Alignment ColumnAlignment(int column) const;
     // The width rows are drawn in.
     int ClientWidth() const;

@@ -21,6 +21,8 @@
 #include "controls/SkinSlider.h"
 #include "platform/KeyedImage.h"
 #include "platform/PixelRegion.h"
+#include "skin/FallbackLook.h"
+#include "zip/ZipReader.h"
 
 namespace {
 
@@ -44,7 +46,7 @@ bool IsSwallowedKey(const QEvent* event) {
 
 }  // namespace
 
-CSkinDialog::CSkinDialog(QWidget* parent) : QDialog(parent) {
+CSkinDialog::CSkinDialog(QWidget* parent) : QDialog(parent), m_zipReader(std::make_unique<CZipReader>()) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setMouseTracking(true);

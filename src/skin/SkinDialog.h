@@ -23,6 +23,10 @@ class CLabel;
 class CSkinCombo;
 class CIniFile;
 class CSkinListBase;
+class CZipReader;
+class CFallbackLook;
+class QAction;
+class QMenu;
 
 // The skin window: a dialog whose shape, background and controls come from a skin
 // description. Controls report events here by index; the window turns the index into the
@@ -59,6 +63,28 @@ public:
     CSkinButton* FindButton(const std::string& name) const;
     CSkinSlider* FindSlider(const std::string& name) const;
     CLabel* FindLabel(const std::string& name) const;
+
+    // Skin packages. ExtractPackage writes every entry of the package under `folder`; a package
+    // that cannot be opened or extracted is reported in a message box. DeleteFolder removes
+    // the folder with everything in it, read-only files and sub-folders included, silently.
+    void ExtractPackage(const std::string& package, const std::string& folder);
+    static void DeleteFolder(const std::string& folder);
+    // Loads the skin of the package `name`, found in the package folders: extracted into a
+    // folder of its own, loaded, and the folder removed again. Without a skin afterwards the
+    // window takes its plain built-in look.
+    void LoadPackage(const std::string& name);
+    // Change Skin commands (32771 to 32778): the handler switches to the command's package;
+    // the update handler checks the menu entry of the current skin and clears the others.
+    void OnChangeSkin(int command);
+    void OnUpdateChangeSkin(QAction& action) const;
+    // Folders searched for packages, in order; the current folder when none are set.
+    void SetPackageFolders(std::vector<std::string> folders) { m_packageFolders = std::move(folders); }
+    std::vector<std::string> PackageFolders() const;
+    // The first `name` found in the package folders, else `name` in the first of them.
+    std::string FindPackage(const std::string& name) const;
+    // False while the window shows its plain look because the last load found no skin.
+    bool HasSkin() const { return !m_background.IsEmpty(); }
+    const CFallbackLook* FallbackLook() const { return m_fallback.get(); }
 
     void SetDescriptionPath(std::string path) { m_descriptionPath = std::move(path); }
     const std::string& DescriptionPath() const { return m_descriptionPath; }
@@ -98,6 +124,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A right click on the background opens the window menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // The window menu: Minimise, Close and the Change Skin entries. Derived windows may add theirs.
+    virtual void FillWindowMenu(QMenu& menu);
+    // What the window menu's Minimise does; a derived window may minimise in a way of its own.
+    virtual void Minimise();
 
     // Paints the background picture and the icon over it; controls are drawn by Qt afterwards.
     void PaintSkin(QPainter& painter) const;
@@ -118,6 +150,13 @@ private:
     void LoadComboBoxes(const CIniFile& ini);
     void PrepareTimeLabel();
     void MakeBackgroundCanvas();
+    // True where a press reaches the window itself or a decoration on it, not a control.
+    bool IsBackgroundAt(const QPoint& point) const;
+    // Shows the plain look, saying where `package` was looked for, or removes it after a load
+    // that found a skin.
+    void UpdateFallbackLook(const std::string& package);
+    // The popup slides out of sight while a new skin is made.
+    void HideNotifier() {}
     // Creation steps shared by the sections that make the same kind of control.
     template <typename Toggle>
     void LoadToggles(const CIniFile& ini, const char* section, std::vector<std::unique_ptr<Toggle>>& toggles);
@@ -152,6 +191,9 @@ private:
     QImage m_canvas;
     std::string m_descriptionPath;
     CBitmap m_background;
+    std::unique_ptr<CZipReader> m_zipReader;
+    std::vector<std::string> m_packageFolders;
+    std::unique_ptr<CFallbackLook> m_fallback;
 
     bool m_initialised = false;
     // Set while the window follows the mouse itself because no window manager moves it.

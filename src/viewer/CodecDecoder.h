@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "viewer/ByteView.h"
-#include "viewer/PixelFormat.h"
+#include "dicom/ByteView.h"
+#include "dicom/PixelFormat.h"
 
 // Whether the transfer syntax is one of the JPEG, JPEG-LS or JPEG 2000 ones the codecs decode.
 bool IsCodecTransferSyntax(const std::string& uid);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "viewer/DicomDataSet.h"
+#include "dicom/DicomDataSet.h"
+#include "dicom/PixelFormat.h"
 #include "viewer/DisplayParameters.h"
-#include "viewer/PixelFormat.h"
 
 // The display parameters of each frame of a DICOM image. Tables are read once; frames of
 // enhanced multi-frame files take their own rescale and window from the per-frame functional

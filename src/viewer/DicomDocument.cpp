@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "viewer/CharacterSet.h"
+#include "dicom/CharacterSet.h"
+#include "dicom/DicomDictionary.h"
+#include "dicom/EncapsulatedFrames.h"
+#include "dicom/PixelUnpack.h"
+#include "dicom/RleDecoder.h"
 #include "viewer/CodecDecoder.h"
-#include "viewer/DicomDictionary.h"
 #include "viewer/DicomMetadata.h"
-#include "viewer/EncapsulatedFrames.h"
-#include "viewer/PixelUnpack.h"
-#include "viewer/RleDecoder.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "dicom/DicomParser.h"
+#include "dicom/PixelFormat.h"
 #include "viewer/DicomDisplay.h"
-#include "viewer/DicomParser.h"
 #include "viewer/ImageDocument.h"
 #include "viewer/MappedFile.h"
-#include "viewer/PixelFormat.h"
 
 // A DICOM file. Opening reads the data set only; each frame's pixels are decoded when asked
 // for, from the mapped file, so the size of a multi-frame file does not matter for opening it.

@@ -2,9 +2,9 @@
 
 #include <map>
 
-#include "viewer/CharacterSet.h"
-#include "viewer/DicomDictionary.h"
-#include "viewer/DicomValueText.h"
+#include "dicom/CharacterSet.h"
+#include "dicom/DicomDictionary.h"
+#include "dicom/DicomValueText.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "viewer/DicomParser.h"
+#include "dicom/DicomParser.h"
 #include "viewer/Metadata.h"
 
 // The file's elements as sections of the tag browser: one section per tag group, in the order

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "dicom/Frame.h"
 #include "viewer/DisplayParameters.h"
-#include "viewer/Frame.h"
 #include "viewer/Metadata.h"
 
 // An opened image file: its pages, decoded one at a time on demand, how to display them, and

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "viewer/ByteView.h"
+#include "dicom/ByteView.h"
 
 // A file's bytes for reading: mapped into memory, so that only the parts a page needs are ever
 // read from disk; read into a buffer where the file system cannot map it.

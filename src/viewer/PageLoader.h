@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "viewer/Frame.h"
+#include "dicom/Frame.h"
 #include "viewer/ImageDocument.h"
 
 // Decodes the pages of one document away from the window's thread and keeps the recent ones.

@@ -3,8 +3,8 @@
 #include <QImage>
 #include <optional>
 
+#include "dicom/Frame.h"
 #include "viewer/DisplayParameters.h"
-#include "viewer/Frame.h"
 
 // Which window a grey page is shown with.
 struct CVoiChoice {

@@ -64,6 +64,36 @@ TEST(SkinListBox, NumbersRowsInThreeCharactersAndAFullStop) {
     EXPECT_EQ(twelfth->text(1), "row 12");
 }
 
+// Two columns inserted at position 1 one after the other end up before the text column in
+// reverse order; every cell's text, width and alignment moves with its column.
+TEST(SkinList, InsertColumnMovesTheCellsOfTheColumnsAfterIt) {
+    ListOnHost<CSkinListBox> fixture(QRect(0, 0, 216, 100));
+    fixture.AddRows(2);
+    fixture.list->InsertColumn(1, 50, Qt::AlignLeft);
+    fixture.list->InsertColumn(1, 200, Qt::AlignHCenter);
+    fixture.list->InsertColumn(4, 10, Qt::AlignRight);  // at the end
+    fixture.list->InsertColumn(6, 10, Qt::AlignRight);  // past the end: nothing
+    fixture.list->AddItem("third");
+
+    ASSERT_EQ(fixture.list->columnCount(), 5);
+    const int widths[] = {35, 200, 50, 144, 10};
+    const Qt::Alignment alignments[] = {Qt::AlignRight, Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignLeft,
+                                        Qt::AlignRight};
+    for (int column = 0; column < 5; ++column) {
+        EXPECT_EQ(fixture.list->columnWidth(column), widths[column]) << column;
+        EXPECT_EQ(fixture.list->ColumnAlignment(column), alignments[column]) << column;
+    }
+    const std::vector<QStringList> rows = {
+        {"  1.", "", "", "row 1", ""}, {"  2.", "", "", "row 2", ""}, {"  3.", "third", "", "", ""}};
+    for (int row = 0; row < 3; ++row) {
+        QStringList texts;
+        for (int column = 0; column < 5; ++column) {
+            texts << fixture.list->topLevelItem(row)->text(column);
+        }
+        EXPECT_EQ(texts, rows[static_cast<size_t>(row)]) << row;
+    }
+}
+
 TEST(SkinList, TheScrollBarTakesTheRightEdgeOfTheListsRectangle) {
     ListOnHost<CSkinListBox> fixture(QRect(10, 20, 216, 100));
     EXPECT_EQ(fixture.list->geometry(), QRect(10, 20, 200, 100));

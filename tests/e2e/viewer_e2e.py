@@ -51,17 +51,16 @@ class CSkin:
         package = os.path.join(skins, "Purple.skn")
         if os.path.exists(package):
             with zipfile.ZipFile(package) as archive:
-                names = {name.lower(): name for name in archive.namelist()}
-                text = archive.read(names["skin.ini"]).decode("latin-1")
-                read = lambda name: archive.read(names[name.lower()])
+                entries = {name.lower(): archive.read(name) for name in archive.namelist()}
+            read = lambda name: entries[name.lower()]
         else:
             folder = os.path.join(skins, "Test")
-            with open(os.path.join(folder, "Skin.ini"), encoding="latin-1") as file:
-                text = file.read()
 
             def read(name):
-                with open(os.path.join(folder, name), "rb") as picture:
-                    return picture.read()
+                with open(os.path.join(folder, name), "rb") as file:
+                    return file.read()
+
+        text = read("Skin.ini").decode("latin-1")
         ini = configparser.ConfigParser(interpolation=None, strict=False)
         ini.read_string(text)
         self.ini = ini

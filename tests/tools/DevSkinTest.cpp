@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Colourings.h"
 #include "DevSkin.h"
 #include "common/TempDir.h"
 #include "controls/ComboDropButton.h"
@@ -71,6 +72,36 @@ TEST(DevSkin, LoadsWithEveryControlDrawnFromItsPictures) {
     }
     EXPECT_NE(dialog.FindSlider("SLIDER_PROGRESS"), nullptr);
     EXPECT_EQ(dialog.FindLabel("LABEL_TIME")->Text(), "00:00:00/02:00:00");
+}
+
+}  // namespace
+
+namespace {
+
+// Each skin of the build differs from the development skin in colour only: the same controls,
+// and the same shape, so that no colour turned into the key colour or out of it.
+TEST(SkinColourings, KeepTheShapeAndControlsOfTheDevelopmentSkin) {
+    CTempDir folder;
+    ASSERT_TRUE(WriteDevSkin(QString::fromStdString(folder.File("dev"))));
+    CSkinDialog dev;
+    dev.SetDescriptionPath(folder.File("dev/Skin.ini"));
+    dev.LoadSkin();
+    for (const QString& id : SkinIds()) {
+        SCOPED_TRACE(id.toStdString());
+        ASSERT_TRUE(WriteSkin(id, QString::fromStdString(folder.File(id.toStdString()))));
+        CSkinDialog skin;
+        skin.SetDescriptionPath(folder.File(id.toStdString() + "/Skin.ini"));
+        skin.LoadSkin();
+        EXPECT_EQ(skin.Shape(), dev.Shape());
+        EXPECT_EQ(skin.PushButtons().size(), dev.PushButtons().size());
+        EXPECT_EQ(skin.ListBoxes().size(), dev.ListBoxes().size());
+        EXPECT_EQ(skin.EditBoxes().size(), dev.EditBoxes().size());
+        EXPECT_EQ(skin.ComboBoxes()[0]->DropButton()->FrameImage(CSkinButton::Frame::Normal).pixel(0, 0),
+                  dev.ComboBoxes()[0]->DropButton()->FrameImage(CSkinButton::Frame::Normal).pixel(0, 0));
+    }
+    EXPECT_EQ(SkinIds(),
+              QStringList({"startup", "orange", "black", "purple", "blue", "red", "gray", "pink", "deluxe"}));
+    EXPECT_FALSE(WriteSkin("teal", QString::fromStdString(folder.File("teal"))));
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <random>
 
 #include "DicomFixtures.h"
-#include "viewer/DicomDataSet.h"
-#include "viewer/EncapsulatedFrames.h"
+#include "dicom/DicomDataSet.h"
+#include "dicom/EncapsulatedFrames.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DicomFixtures.h"
-#include "viewer/CharacterSet.h"
+#include "dicom/CharacterSet.h"
 
 namespace {
 

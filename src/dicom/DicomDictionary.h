@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "viewer/DicomDataSet.h"
+#include "dicom/DicomDataSet.h"
 
 // What the data dictionary knows of tags, groups and UIDs.
 namespace DicomDictionary {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "viewer/ByteView.h"
-#include "viewer/DicomDataSet.h"
+#include "dicom/ByteView.h"
+#include "dicom/DicomDataSet.h"
 
 // A DICOM file read into data sets. Element values point into the parsed bytes (the caller's
 // buffer, or `inflated` for deflated data sets), which must outlive this object.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "viewer/ByteView.h"
+#include "dicom/ByteView.h"
 
 // Decodes one RLE Lossless frame into native little-endian bytes with interleaved samples.
 // Segments come most significant byte first for each sample, each PackBits-coded.

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "viewer/ByteView.h"
-#include "viewer/DicomDataSet.h"
+#include "dicom/ByteView.h"
+#include "dicom/DicomDataSet.h"
 
 // The fragments of each frame of encapsulated pixel data, found through the extended or basic
 // offset table, one fragment per frame, or the code streams' start markers. At most `frames`

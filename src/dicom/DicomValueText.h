@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "viewer/CharacterSet.h"
-#include "viewer/DicomDataSet.h"
+#include "dicom/CharacterSet.h"
+#include "dicom/DicomDataSet.h"
 
 // The value of an element as one line of text for the tag browser: strings decoded to UTF-8,
 // numbers in decimal, several values joined with "\", binary values as their length and first

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "viewer/ByteView.h"
-#include "viewer/DicomDataSet.h"
+#include "dicom/ByteView.h"
+#include "dicom/DicomDataSet.h"
 
 // Turns the bytes of text values into UTF-8 by the data set's Specific Character Set,
 // including the code extensions (escape sequences) of the ISO 2022 sets.

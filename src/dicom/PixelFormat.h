@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "viewer/DicomDataSet.h"
-#include "viewer/Frame.h"
+#include "dicom/DicomDataSet.h"
+#include "dicom/Frame.h"
 
 // How the pixel data of a DICOM image is laid out, from its Image Pixel attributes.
 struct CPixelFormat {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "viewer/DicomDictionary.h"
+#include "dicom/DicomDictionary.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "viewer/ByteView.h"
-#include "viewer/Frame.h"
-#include "viewer/PixelFormat.h"
+#include "dicom/ByteView.h"
+#include "dicom/Frame.h"
+#include "dicom/PixelFormat.h"
 
 // Turns the native bytes of one frame into stored values: byte order, Bits Stored and High Bit,
 // sign extension, planar colour and subsampled chrominance. `bytes` starts at the frame (for

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "viewer/ByteView.h"
+#include "dicom/ByteView.h"
 
 struct CDicomTag {
     std::uint16_t group = 0;
