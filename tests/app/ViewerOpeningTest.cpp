@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 #include <QtTest/QTest>
@@ -197,6 +198,23 @@ TEST(ViewerOpening, WithoutAWindowManagerMinimiseShrinksTheWindowToItsIconUntilC
     EXPECT_FALSE(dialog.ViewerControl()->isHidden());
     EXPECT_FALSE(dialog.EditBoxes()[0]->isHidden());
     EXPECT_TRUE(progress->isHidden());  // what the skin hid stays hidden
+}
+
+// The viewer window with its window menu at hand.
+class CMenuProbe : public CViewerDialog {
+public:
+    using CViewerDialog::FillWindowMenu;
+};
+
+TEST(ViewerOpening, TheWindowMenusMinimiseDoesWhatTheButtonDoes) {
+    CRecordedBoxes boxes;
+    CMenuProbe dialog;
+    dialog.show();
+    QMenu menu;
+    dialog.FillWindowMenu(menu);
+    ASSERT_FALSE(menu.actions().isEmpty());
+    menu.actions().front()->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&dialog] { return dialog.IsIconic(); }));
 }
 
 // The real viewer control with real files.
