@@ -35,6 +35,8 @@ CViewerDialog::CViewerDialog(QWidget* parent)
     resize(kTemplateSize);
     setAcceptDrops(true);
     InstallShortcuts();
+    // The control's menu entries that stand for buttons do what the buttons do.
+    m_viewerControl->SetButtonHandler([this](const std::string& button) { OnSkinButton(button); });
 }
 
 bool CViewerDialog::OnInitDialog() {
@@ -60,6 +62,11 @@ bool CViewerDialog::OnInitDialog() {
         combo.hide();
     }
     return true;
+}
+
+void CViewerDialog::LoadSkin() {
+    CSkinDialog::LoadSkin();
+    PlaceViewerControl();
 }
 
 void CViewerDialog::PrepareInformationLists() {

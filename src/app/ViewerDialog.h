@@ -56,6 +56,11 @@ public:
     // minimises it.
     bool IsIconic() const { return m_iconic; }
 
+    // Every skin says where the image goes, so the viewer control moves there with each load,
+    // a switch's included: left where an earlier skin put it, it would cover the new skin's
+    // controls.
+    void LoadSkin() override;
+
 protected:
     bool OnInitDialog() override;
     void paintEvent(QPaintEvent* event) override;

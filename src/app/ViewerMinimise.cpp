@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 
 #include "app/ViewerDialog.h"
-#include "platform/WindowManager.h"
+#include "platform/DesktopSettings.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr int kIconMargin = 16;
 }  // namespace
 
 void CViewerDialog::Minimise() {
-    if (WindowManagerRuns()) {
+    if (DesktopSettings::WindowManagerRunning()) {
         showMinimized();
     } else {
         EnterIconic();

@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ViewerApp.h"
+#include "menuframes/MenuFrames.h"
 
 int main(int argc, char* argv[]) {
     const std::string program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toStdString();
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    const CMenuFrames menuFrames;  // every popup menu is framed until the program ends
     // Qt has taken its own options (-platform, -display, ...) out of the arguments by now.
     const QStringList arguments = QApplication::arguments().mid(1);
     std::vector<std::string> rest;
