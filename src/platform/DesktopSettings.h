@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-// What the desktop says about menus, contrast and its window manager. Linux has no single switch for these,
-// so each answer is taken from where desktops keep it:
+// What the desktop says about menus, contrast and its window manager. Linux has no single
+// switch for these, so each answer is taken from where desktops keep it:
 // - menu shadows: drawn by a compositing manager, which on X11 owns the selection
 //   _NET_WM_CM_S<screen>; without one (a bare X server, Wayland, offscreen) nobody draws them;
 // - high contrast: the GTK theme named by GTK_THEME, else by the XSETTINGS daemon of GNOME,
