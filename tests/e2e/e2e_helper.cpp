@@ -1,11 +1,8 @@
-// What the end-to-end suite needs of another X client beside the viewer:
-//   e2e_helper drag FILE   shows a small window; pressing the mouse in it drags FILE as a file
-//                          manager does, until the button is released over a window. It then
-//                          prints "taken" or "refused" and goes on serving the dragged data
-//                          (the target fetches it after the drop) until it is ended.
-//   e2e_helper clipboard   prints the text of the clipboard.
+// e2e_helper drag FILE: a drag source for the end-to-end suite, another X client as a file
+// manager is. It shows a small window; pressing the mouse in it drags FILE until the button is
+// released over a window. It then prints "taken" or "refused" and goes on serving the dragged
+// data (the target fetches it after the drop) until it is ended.
 #include <QApplication>
-#include <QClipboard>
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -45,16 +42,12 @@ private:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() == 2 && arguments[1] == "clipboard") {
-        std::printf("%s", QGuiApplication::clipboard()->text().toUtf8().constData());
-        return 0;
-    }
     if (arguments.size() == 3 && arguments[1] == "drag") {
         CDragSource source(arguments[2]);
         source.move(0, 0);
         source.show();
         return QApplication::exec();
     }
-    std::fprintf(stderr, "usage: e2e_helper drag FILE | e2e_helper clipboard\n");
+    std::fprintf(stderr, "usage: e2e_helper drag FILE\n");
     return 2;
 }
