@@ -33,6 +33,8 @@ CViewerDialog::CViewerDialog(QWidget* parent)
       m_viewer(m_viewerControl),
       m_icon(CreateAppIcon(CScreenInfo::Current().IconSize().width())) {
     resize(kTemplateSize);
+    // The control's menu entries that stand for buttons do what the buttons do.
+    m_viewerControl->SetButtonHandler([this](const std::string& button) { OnSkinButton(button); });
 }
 
 bool CViewerDialog::OnInitDialog() {

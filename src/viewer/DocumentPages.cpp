@@ -7,5 +7,9 @@ QImage CDocumentPages::Page(int index, std::string& error) const {
     if (!frame) {
         return {};
     }
-    return RenderFrame(*frame, m_document.DisplayParameters(index), m_voi).image;
+    QImage image = RenderFrame(*frame, m_document.DisplayParameters(index), m_voi).image;
+    if (m_inverted) {
+        image.invertPixels();
+    }
+    return image;
 }

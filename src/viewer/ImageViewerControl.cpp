@@ -75,6 +75,8 @@ void CImageViewerControl::CloseDocument() {
     m_lastError.clear();
     m_failedMetadata.clear();
     m_page = -1;
+    m_valueSection = 0;
+    m_valueEntry = 0;
     m_rendered = {};
     m_renderedFrame.reset();
     m_renderedPage = -1;
@@ -135,7 +137,7 @@ int CImageViewerControl::SaveImage(const std::string& path, const std::string& t
     const int interval = m_document->FrameInterval() > 0 ? m_document->FrameInterval()
                          : m_cineInterval > 0            ? m_cineInterval
                                                          : kDefaultFrameInterval;
-    const CDocumentPages pages(*m_document, *m_loader, m_voi, interval);
+    const CDocumentPages pages(*m_document, *m_loader, m_voi, m_inverted, interval);
     std::string error;
     if (!SaveImageFile(pages, m_page, path, {text, a, b}, error)) {
         m_lastError = error;
@@ -178,6 +180,8 @@ int CImageViewerControl::EntryCount(int section) const {
 }
 
 std::string CImageViewerControl::EntryValue(int section, int entry) const {
+    m_valueSection = section;
+    m_valueEntry = entry;
     return entry >= 0 && entry < EntryCount(section) ? CurrentMetadata()[static_cast<std::size_t>(section)]
                                                            .entries[static_cast<std::size_t>(entry)]
                                                            .value
@@ -221,6 +225,19 @@ void CImageViewerControl::SetVoi(const CVoiChoice& choice) {
     if (m_renderedFrame && m_renderedPage == m_page) {
         RenderShownPage(m_renderedFrame);
     }
+    viewport()->update();
+}
+
+void CImageViewerControl::SetInverted(bool inverted) {
+    m_inverted = inverted;
+    if (m_renderedFrame && m_renderedPage == m_page) {
+        RenderShownPage(m_renderedFrame);
+    }
+    viewport()->update();
+}
+
+void CImageViewerControl::SetOverlayShown(bool shown) {
+    m_overlayShown = shown;
     viewport()->update();
 }
 
@@ -272,6 +289,9 @@ void CImageViewerControl::OnPageReady(int page) {
 
 void CImageViewerControl::RenderShownPage(const std::shared_ptr<const CFrame>& frame) {
     m_rendered = RenderFrame(*frame, m_document->DisplayParameters(m_page), m_voi);
+    if (m_inverted) {
+        m_rendered.image.invertPixels();
+    }
     m_renderedFrame = frame;
     m_renderedPage = m_page;
     // Grey pages are kept for saving as they are, and converted once for quick painting.

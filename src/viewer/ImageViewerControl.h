@@ -3,9 +3,13 @@
 #include <QAbstractScrollArea>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/Dispatch.h"
 #include "viewer/CineClock.h"
@@ -14,6 +18,8 @@
 #include "viewer/Renderer.h"
 
 class CPageLoader;
+class QAction;
+class QMenu;
 
 // The viewer control: shows the pages of an image file (DICOM, TIFF, other pictures), zooms,
 // scrolls, pages, plays pages as cine, saves the shown page and describes the file as sections
@@ -78,6 +84,30 @@ public:
     // True once the shown page is on screen (not still decoding).
     bool IsPageShown() const { return m_renderedPage == m_page && m_page >= 0; }
 
+    // How the page is shown: inverted (saves and copies take it as shown), with or without the
+    // corner overlay.
+    void SetInverted(bool inverted);
+    bool IsInverted() const { return m_inverted; }
+    void SetOverlayShown(bool shown);
+    bool IsOverlayShown() const { return m_overlayShown; }
+    void StopPlaying() { StopCine(); }
+    // Copy the shown page as displayed at 100 %, or the value of the entry whose value was last
+    // asked for (the one a window's value list shows), to the clipboard; false with nothing to copy.
+    bool CopyImage();
+    bool CopyEntryValue();
+
+    // The control's menu, shown on a right click without a drag and with the menu key.
+    // Its entries come in groups, one after the other with separators between.
+    enum class EMenuGroup { File, Zoom, Display, Cine, Copy };
+    // Entries that stand for a button of the hosting window call `handler` with the button's
+    // name ("BUTTON_BROWSE1", "BUTTON_ZOOM100", ...), so that they do just what the button does;
+    // without a handler they are disabled.
+    void SetButtonHandler(std::function<void(const std::string& button)> handler);
+    // Adds `action` (owned by the caller) at the end of `group` in every menu shown from now on.
+    void AddMenuAction(EMenuGroup group, QAction* action);
+    // A new menu with the entries as they apply now, owned by `parent`.
+    QMenu* CreateMenu(QWidget* parent);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -88,6 +118,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void CloseDocument();
@@ -106,6 +137,10 @@ private:
     void PaintMessage(QPainter& painter, const QString& text) const;
     const CMetadata& CurrentMetadata() const;
     void PageBy(int step);
+    void ShowMenu(QPoint globalPosition);
+    void AddButtonEntry(QMenu& menu, const QString& text, const char* button);
+    void AddWindowMenu(QMenu& menu);
+    void AddGroupActions(QMenu& menu, EMenuGroup group) const;
 
     std::shared_ptr<const CImageDocument> m_document;
     std::unique_ptr<CPageLoader> m_loader;
@@ -123,6 +158,14 @@ private:
     mutable QImage m_scaledImage;
     mutable double m_scaledFor = 0;
     CVoiChoice m_voi;
+    bool m_inverted = false;
+    bool m_overlayShown = true;
+    // The entry whose value was last asked for.
+    mutable int m_valueSection = 0;
+    mutable int m_valueEntry = 0;
+
+    std::function<void(const std::string&)> m_buttonHandler;
+    std::vector<std::pair<EMenuGroup, QPointer<QAction>>> m_menuActions;
 
     bool m_fit = true;
     double m_scale = 1;
@@ -137,5 +180,8 @@ private:
     QPoint m_dragStart;
     QPoint m_scrollAtDragStart;
     CWindow m_windowAtDragStart;
+    // A right press that has not moved far enough to be a drag: its release shows the menu.
+    bool m_rightClick = false;
+    CVoiChoice m_voiAtRightPress;
     int m_wheelRemainder = 0;
 };

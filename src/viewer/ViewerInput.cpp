@@ -1,6 +1,9 @@
 // What the mouse and keys do in the viewer control: left drag pans, right drag sets the window
-// (sideways its width, up and down its centre), a double-click returns to the file's window,
-// the wheel pages, Ctrl with the wheel zooms about the mouse.
+// (sideways its width, up and down its centre), a right click without a drag and the menu key
+// open the control's menu, a double-click returns to the file's window, the wheel pages, Ctrl
+// with the wheel zooms about the mouse.
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -24,15 +27,22 @@ void CImageViewerControl::mousePressEvent(QMouseEvent* event) {
         m_drag = EDrag::Pan;
         m_scrollAtDragStart = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
         viewport()->setCursor(Qt::ClosedHandCursor);
-    } else if (event->button() == Qt::RightButton && m_rendered.window && IsPageShown()) {
-        m_drag = EDrag::Window;
-        m_windowAtDragStart = *m_rendered.window;
+    } else if (event->button() == Qt::RightButton) {
+        m_rightClick = true;
+        m_voiAtRightPress = m_voi;
+        if (m_rendered.window && IsPageShown()) {
+            m_drag = EDrag::Window;
+            m_windowAtDragStart = *m_rendered.window;
+        }
     }
     event->accept();
 }
 
 void CImageViewerControl::mouseMoveEvent(QMouseEvent* event) {
     const QPoint moved = event->position().toPoint() - m_dragStart;
+    if (m_rightClick && moved.manhattanLength() >= QApplication::startDragDistance()) {
+        m_rightClick = false;
+    }
     if (m_drag == EDrag::Pan) {
         horizontalScrollBar()->setValue(m_scrollAtDragStart.x() - moved.x());
         verticalScrollBar()->setValue(m_scrollAtDragStart.y() - moved.y());
@@ -45,8 +55,28 @@ void CImageViewerControl::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CImageViewerControl::mouseReleaseEvent(QMouseEvent* event) {
+    const bool rightClick = event->button() == Qt::RightButton && m_rightClick;
+    if (event->button() == Qt::RightButton) {
+        m_rightClick = false;
+    }
     m_drag = EDrag::None;
     viewport()->unsetCursor();
+    event->accept();
+    if (rightClick) {
+        // A hand that shook on the click leaves the window as it was.
+        if (!(m_voi == m_voiAtRightPress)) {
+            SetVoi(m_voiAtRightPress);
+        }
+        ShowMenu(event->globalPosition().toPoint());
+    }
+}
+
+void CImageViewerControl::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse's menu opens on the release of a right click (see above), so that a right drag
+    // never opens it; the keyboard's opens at once, over the middle of the view.
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        ShowMenu(viewport()->mapToGlobal(viewport()->rect().center()));
+    }
     event->accept();
 }
 

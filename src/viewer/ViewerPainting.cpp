@@ -69,6 +69,9 @@ void CImageViewerControl::PaintMessage(QPainter& painter, const QString& text) c
 }
 
 void CImageViewerControl::PaintOverlay(QPainter& painter) const {
+    if (!m_overlayShown) {
+        return;
+    }
     QFont font = painter.font();
     font.setPointSizeF(std::max(7.0, font.pointSizeF() * 0.9));
     painter.setFont(font);
