@@ -157,6 +157,11 @@ class InstalledViewerTest(unittest.TestCase):
         launcher = configparser.ConfigParser(interpolation=None)
         launcher.read(os.path.join(PREFIX, "share/applications/vitrine.desktop"))
         picture = test_file("CT_small.dcm")
+        # A skins folder above the installation, as ~/skins is above ~/.local/bin, is the user's
+        # own business, not the program's skins.
+        os.makedirs(os.path.join(SCRATCH, "skins"), exist_ok=True)
+        with open(os.path.join(SCRATCH, "skins", "Purple.skn"), "w") as decoy:
+            decoy.write("not a skin package")
         # As a desktop starts it: the Exec line with %f for the file, the program found on PATH, and
         # a current folder that holds no skin.
         command = [picture if word == "%f" else word
