@@ -2,7 +2,8 @@
 with nothing of the build in reach, the viewer started as the desktop's launcher starts it, the
 launcher and the manual pages checked by Debian's own tools, and the Debian package made from it.
 
-    install_test.py --build BUILD --version VERSION --shots FOLDER   (under xvfb-run)
+    install_test.py --build BUILD --version VERSION --shots FOLDER [--cmake CMAKE --cpack CPACK]
+    (under xvfb-run)
 """
 
 import argparse
@@ -63,7 +64,7 @@ def setUpModule():
     PREFIX = os.path.join(SCRATCH, "prefix")
     # Stripped as the package strips them, so that what remains of the build in the files is what
     # the programs would really use.
-    subprocess.run(["cmake", "--install", ARGS.build, "--prefix", PREFIX, "--strip"], check=True,
+    subprocess.run([ARGS.cmake, "--install", ARGS.build, "--prefix", PREFIX, "--strip"], check=True,
                    stdout=subprocess.DEVNULL)
 
 
@@ -105,7 +106,8 @@ class InstalledToolsTest(unittest.TestCase):
             self.assertGreater(picture.convert("L").getextrema()[1], 0)
 
     def test_unzip_lists_the_installed_start_up_skin(self):
-        result = run_installed(["vitrine-unzip", "list", os.path.join(PREFIX, "share/vitrine/skins/Purple.skn")])
+        package = os.path.join(PREFIX, "share/vitrine/skins/Purple.skn")
+        result = run_installed(["vitrine-unzip", "list", package])
         self.assertEqual(result.returncode, 0, result.stdout)
         names = [line.split("\t")[1] for line in result.stdout.splitlines()]
         self.assertIn("skin.ini", [n.lower() for n in names])
@@ -195,8 +197,8 @@ class InstalledViewerTest(unittest.TestCase):
 
 class DesktopAndManualsTest(unittest.TestCase):
     def test_launcher_passes_desktop_file_validate(self):
-        result = subprocess.run(["desktop-file-validate", os.path.join(PREFIX, "share/applications/vitrine.desktop")],
-                                capture_output=True, text=True)
+        launcher = os.path.join(PREFIX, "share/applications/vitrine.desktop")
+        result = subprocess.run(["desktop-file-validate", launcher], capture_output=True, text=True)
         self.assertEqual((result.returncode, result.stdout + result.stderr), (0, ""))
 
     def test_manual_pages_render_without_warnings_and_name_every_option(self):
@@ -218,15 +220,16 @@ class DesktopAndManualsTest(unittest.TestCase):
 class DebianPackageTest(unittest.TestCase):
     def test_package_holds_the_installation_and_its_library_dependencies(self):
         folder = os.path.join(SCRATCH, "package")
-        subprocess.run(["cpack", "-G", "DEB", "--config", os.path.join(ARGS.build, "CPackConfig.cmake"),
+        subprocess.run([ARGS.cpack, "-G", "DEB", "--config", os.path.join(ARGS.build, "CPackConfig.cmake"),
                         "-B", folder], check=True, stdout=subprocess.DEVNULL)
         package = os.path.join(folder, "vitrine_%s_amd64.deb" % ARGS.version)
-        listing = subprocess.run(["dpkg-deb", "-c", package], capture_output=True, text=True, check=True).stdout
-        files = sorted(line.split()[-1][len("./usr/"):] for line in listing.splitlines() if line.startswith("-"))
+        listing = subprocess.run(["dpkg-deb", "-c", package], capture_output=True, text=True, check=True)
+        files = sorted(line.split()[-1][len("./usr/"):]
+                       for line in listing.stdout.splitlines() if line.startswith("-"))
         self.assertEqual(files, EXPECTED_FILES)
-        depends = subprocess.run(["dpkg-deb", "-f", package, "Depends"], capture_output=True, text=True).stdout
+        fields = subprocess.run(["dpkg-deb", "-f", package, "Depends"], capture_output=True, text=True)
         for library in ("libqt6widgets6", "libgdcm3.0", "libtiff6", "libc6"):
-            self.assertIn(library, depends)
+            self.assertIn(library, fields.stdout)
         print("\n%s: %d bytes" % (os.path.basename(package), os.path.getsize(package)), file=sys.stderr)
 
 
@@ -235,5 +238,7 @@ if __name__ == "__main__":
     parser.add_argument("--build", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("--shots", required=True)
+    parser.add_argument("--cmake", default="cmake")
+    parser.add_argument("--cpack", default="cpack")
     ARGS, rest = parser.parse_known_args()
     unittest.main(argv=[sys.argv[0], *rest], verbosity=2)
