@@ -62,6 +62,11 @@ bool CViewerDialog::OnInitDialog() {
     return true;
 }
 
+void CViewerDialog::LoadSkin() {
+    CSkinDialog::LoadSkin();
+    PlaceViewerControl();
+}
+
 void CViewerDialog::PrepareInformationLists() {
     // Each list has its number and text columns from its creation; two more go between them,
     // the 200-pixel one receiving the rows' texts.

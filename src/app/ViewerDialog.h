@@ -21,6 +21,11 @@ public:
     CImageViewerControl* ViewerControl() const { return m_viewerControl; }
     CImageViewer& Viewer() { return m_viewer; }
 
+    // Every skin says where the image goes, so the viewer control moves there with each load,
+    // a switch's included: left where an earlier skin put it, it would cover the new skin's
+    // controls.
+    void LoadSkin() override;
+
 protected:
     bool OnInitDialog() override;
     void paintEvent(QPaintEvent* event) override;

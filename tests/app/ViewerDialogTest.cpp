@@ -194,6 +194,17 @@ TEST(ViewerDialog, ASwitchLeavesTheProgramRunningUntilTheDialogEnds) {
     EXPECT_EQ(dialog.CurrentSkin(), 1);
 }
 
+TEST(ViewerDialog, ASwitchMovesTheViewerControlIntoTheNewSkinsRectangle) {
+    CStartFolder start;
+    CCurrentFolder current(start.Folder().Path());
+    CViewerDialog dialog;
+    dialog.show();
+    ASSERT_EQ(dialog.ViewerControl()->geometry(), QRect(10, 10, 320, 80));
+    dialog.OnChangeSkin(32771);
+    EXPECT_EQ(dialog.ViewerControl()->geometry(), QRect(20, 30, 280, 50));
+    EXPECT_TRUE(dialog.ViewerControl()->isVisible());
+}
+
 TEST(ViewerDialog, EndsOnlyByItsOwnMeansNotByEscape) {
     CStartFolder start;
     CCurrentFolder current(start.Folder().Path());

@@ -7,7 +7,7 @@ Python's zipfile as an independent zip writer.
 OUTPUT_FOLDER/cases holds packages that each show one way a package can be (good, not a zip,
 damaged, nested, read-only), OUTPUT_FOLDER/switch the eight Change Skin packages, each a skin of
 its own, and OUTPUT_FOLDER/viewer a start-up package with the controls the viewer window
-prepares, plus Orange.zip to switch to.
+prepares, plus Orange.zip to switch to, which puts the image elsewhere.
 """
 import os
 import struct
@@ -127,6 +127,8 @@ def viewer(folder):
     files = [("Skin.ini", description, 0o644), ("back.bmp", bmp(360, 260, 0x305070), 0o644),
              ("btn.bmp", bmp(40, 8, 0xC0A000), 0o644), ("drop.bmp", bmp(80, 20, 0x808080), 0o644)]
     write(os.path.join(folder, "Purple.skn"), files)
+    # The same skin with the image elsewhere.
+    files[0] = ("Skin.ini", description.replace(b"CONTROL=10,10,330,90", b"CONTROL=20,30,300,80"), 0o644)
     write(os.path.join(folder, "Orange.zip"), files)
 
 

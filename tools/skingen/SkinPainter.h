@@ -1,32 +1,18 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QString>
-#include <functional>
-#include <utility>
-#include <vector>
 
-class QPainter;
-
-// Drawing routines shared by the skins: every picture is drawn on an opaque canvas filled with
-// the key colour, so whatever is not painted becomes transparent in the skin.
+// What every picture of a skin shares: the key colour, the looks of a button strip, the file
+// format, and the writer of Skin.ini.
 namespace SkinPainter {
 
+// Pixels of this colour are cut out of the window (and of the notifier popup).
 constexpr QRgb kKey = 0xFF00FF;
 
-QImage Canvas(int width, int height);
-// A panel with rounded corners, a vertical gradient and a light rim; corners stay key-coloured.
-void Panel(QImage& image, const QRect& rect, QColor top, QColor bottom, int radius);
-// The same on a painter, with the rim in its own colour.
-void Body(QPainter& painter, const QRect& rect, QColor top, QColor bottom, QColor rim, int radius);
 // The four looks of a button, in the order of its strip.
 enum class Look { Normal, Hover, Down, Disabled };
 constexpr Look kLooks[] = {Look::Normal, Look::Hover, Look::Down, Look::Disabled};
-
-// Four frames of `frame` size side by side on the key colour; `paint` draws each look into its
-// frame's rectangle.
-QImage FrameStrip(QSize frame, const std::function<void(QPainter&, const QRect&, Look)>& paint);
 
 // Writes `image` as a 24-bit BMP; false when the file cannot be written.
 bool SaveBmp(const QImage& image, const QString& path);
