@@ -7,6 +7,7 @@ namespace {
 namespace Id = ViewerDispatchIds;
 constexpr EDispatchKind kPut = EDispatchKind::PropertyPut;
 constexpr EDispatchKind kCall = EDispatchKind::Method;
+constexpr EDispatchKind kGet = EDispatchKind::PropertyGet;
 
 }  // namespace
 
@@ -87,4 +88,8 @@ std::string CImageViewer::EntryName(std::int32_t section, std::int32_t entry) {
 
 bool CImageViewer::Start(std::int32_t value) {
     return Invoke(Id::Start, kCall, {CVariant::Long(value)}).ToBool();
+}
+
+std::string CImageViewer::LastError() {
+    return Invoke(Id::LastError, kGet).ToText();
 }

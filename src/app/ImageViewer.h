@@ -34,6 +34,8 @@ public:
     std::string EntryValue(std::int32_t section, std::int32_t entry);
     std::string EntryName(std::int32_t section, std::int32_t entry);
     bool Start(std::int32_t value);
+    // Why the last open or save failed, in the control's words.
+    std::string LastError();
 
 private:
     CVariant Invoke(int dispid, EDispatchKind kind, std::vector<CVariant> args = {});

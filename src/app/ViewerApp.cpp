@@ -5,6 +5,9 @@
 
 bool CViewerApp::InitInstance() {
     CViewerDialog dialog;
+    if (!m_startFile.empty()) {
+        dialog.OpenWhenShown(m_startFile);
+    }
     // Whatever ends the dialog ends the program, and its result means nothing; a skin switch
     // only hides the window for a moment and must not end it.
     RunModal(dialog);

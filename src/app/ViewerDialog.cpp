@@ -33,6 +33,8 @@ CViewerDialog::CViewerDialog(QWidget* parent)
       m_viewer(m_viewerControl),
       m_icon(CreateAppIcon(CScreenInfo::Current().IconSize().width())) {
     resize(kTemplateSize);
+    setAcceptDrops(true);
+    InstallShortcuts();
     // The control's menu entries that stand for buttons do what the buttons do.
     m_viewerControl->SetButtonHandler([this](const std::string& button) { OnSkinButton(button); });
 }
@@ -91,7 +93,7 @@ void CViewerDialog::PlaceViewerControl() {
 }
 
 void CViewerDialog::paintEvent(QPaintEvent* event) {
-    if (!isMinimized()) {
+    if (!isMinimized() && !m_iconic) {
         CSkinDialog::paintEvent(event);
         return;
     }

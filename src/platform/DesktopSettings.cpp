@@ -101,9 +101,32 @@ xcb_window_t SelectionOwner(xcb_connection_t* connection, const std::string& sel
     return reply ? reply->owner : xcb_window_t{XCB_WINDOW_NONE};
 }
 
-std::string ScreenSuffix() {
+int ScreenNumber() {
     const char* display = std::getenv("DISPLAY");
-    return std::to_string(DisplayScreenNumber(display ? display : ""));
+    return DisplayScreenNumber(display ? display : "");
+}
+
+std::string ScreenSuffix() {
+    return std::to_string(ScreenNumber());
+}
+
+xcb_window_t RootWindow(xcb_connection_t* connection) {
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int skip = ScreenNumber(); skip > 0 && screens.rem > 1; --skip) {
+        xcb_screen_next(&screens);
+    }
+    return screens.rem > 0 ? screens.data->root : xcb_window_t{XCB_WINDOW_NONE};
+}
+
+// The window that `window`'s property `property` names, or none.
+xcb_window_t WindowProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property) {
+    const CReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, property, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!reply || reply->type != XCB_ATOM_WINDOW || reply->format != 32 ||
+        xcb_get_property_value_length(reply.get()) < 4) {
+        return XCB_WINDOW_NONE;
+    }
+    return *static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
 }
 
 #endif
@@ -132,6 +155,25 @@ bool CompositingManagerRunning() {
     }
 #endif
     return false;
+}
+
+bool WindowManagerRunning() {
+#if QT_CONFIG(xcb)
+    if (xcb_connection_t* connection = X11Connection()) {
+        // The manager names a window of its own on the root window, and names it again on that
+        // window; a name left behind by a manager that has ended points at a window that does not.
+        const xcb_atom_t check = Atom(connection, "_NET_SUPPORTING_WM_CHECK");
+        const xcb_window_t root = RootWindow(connection);
+        if (check == XCB_ATOM_NONE || root == XCB_WINDOW_NONE) {
+            return false;
+        }
+        const xcb_window_t child = WindowProperty(connection, root, check);
+        return child != XCB_WINDOW_NONE && WindowProperty(connection, child, check) == child;
+    }
+#endif
+    const QString platform = QGuiApplication::platformName();
+    return platform != "offscreen" && platform != "minimal" && platform != "vnc" && platform != "linuxfb" &&
+           platform != "eglfs";
 }
 
 std::string XSettingsThemeName() {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-// What the desktop says about menus and contrast. Linux has no single switch for these, so each
-// answer is taken from where desktops keep it:
+// What the desktop says about menus, contrast and its window manager. Linux has no single
+// switch for these, so each answer is taken from where desktops keep it:
 // - menu shadows: drawn by a compositing manager, which on X11 owns the selection
 //   _NET_WM_CM_S<screen>; without one (a bare X server, Wayland, offscreen) nobody draws them;
 // - high contrast: the GTK theme named by GTK_THEME, else by the XSETTINGS daemon of GNOME,
@@ -24,6 +24,11 @@ std::optional<bool> EnvironmentSwitch(const char* name);
 
 // Whether a compositing manager runs on the X11 display Qt uses; false elsewhere.
 bool CompositingManagerRunning();
+
+// Whether a window manager runs that minimises windows and gives them back. On X11 one that
+// follows the desktop conventions says so on the root window; Wayland compositors and other
+// desktops always do; the offscreen and framebuffer platforms have none.
+bool WindowManagerRunning();
 
 // The GTK theme the XSETTINGS daemon announces on the X11 display Qt uses; empty without one.
 std::string XSettingsThemeName();

@@ -128,6 +128,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     // The window menu: Minimise, Close and the Change Skin entries. Derived windows may add theirs.
     virtual void FillWindowMenu(QMenu& menu);
+    // What the window menu's Minimise does; a derived window may minimise in a way of its own.
+    virtual void Minimise();
 
     // Paints the background picture and the icon over it; controls are drawn by Qt afterwards.
     void PaintSkin(QPainter& painter) const;

@@ -22,7 +22,7 @@ void CSkinDialog::contextMenuEvent(QContextMenuEvent* event) {
 void CSkinDialog::FillWindowMenu(QMenu& menu) {
     // Commands run once the menu has closed, so that a switch hides no open menu.
     const auto later = Qt::QueuedConnection;
-    connect(menu.addAction(tr("Minimise")), &QAction::triggered, this, &QWidget::showMinimized, later);
+    connect(menu.addAction(tr("Minimise")), &QAction::triggered, this, &CSkinDialog::Minimise, later);
     connect(menu.addAction(tr("Close")), &QAction::triggered, this, &QDialog::accept, later);
     QMenu* skins = menu.addMenu("&Change Skin");
     for (const SkinPackages::SCommand& command : SkinPackages::kCommands) {
@@ -38,6 +38,10 @@ void CSkinDialog::FillWindowMenu(QMenu& menu) {
             OnUpdateChangeSkin(*action);
         }
     });
+}
+
+void CSkinDialog::Minimise() {
+    showMinimized();
 }
 
 bool CSkinDialog::IsBackgroundAt(const QPoint& point) const {

@@ -36,6 +36,8 @@ class QMenu;
 //   format of the path's extension (see CSaveOptions for text, a and b); b = 1 saves every page
 //   where the format holds several. An animation plays at the file's frame time, else at the
 //   interval of the last Start, else at 10 pages a second.
+// - LastError (a property to get): why the last open or save failed, so that a window that
+//   opens with OpenFile, whose result is only a yes or no, can tell the user the reason.
 class CImageViewerControl : public QAbstractScrollArea, public IDispatchTarget {
     Q_OBJECT
 

@@ -32,6 +32,7 @@ CVariant Long(int value) {
 using namespace ViewerDispatchIds;
 constexpr EDispatchKind kPut = EDispatchKind::PropertyPut;
 constexpr EDispatchKind kCall = EDispatchKind::Method;
+constexpr EDispatchKind kGet = EDispatchKind::PropertyGet;
 
 const CMember kMembers[] = {
     {FileName, kPut, 1,
@@ -106,6 +107,8 @@ const CMember kMembers[] = {
      [](CImageViewerControl& control, const CArgs& args) {
          return CVariant::Bool(control.Start(args[0].ToLong()));
      }},
+    {LastError, kGet, 0,
+     [](CImageViewerControl& control, const CArgs&) { return CVariant::Text(control.LastError()); }},
 };
 
 }  // namespace

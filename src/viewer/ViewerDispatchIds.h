@@ -20,5 +20,7 @@ enum : int {
     EntryValue = 268,
     EntryName = 269,
     Start = 270,
+    // Why the last open or save failed; empty after one that succeeded.
+    LastError = 271,
 };
 }  // namespace ViewerDispatchIds

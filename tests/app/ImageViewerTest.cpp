@@ -177,6 +177,13 @@ TEST(ImageViewer, EachOperationIsOneCallWithItsIdentifierKindAndTypes) {
          {V::Long(500)},
          V::Bool(true),
          V::Bool(true)},
+        {"LastError",
+         [](CImageViewer& v) { return V::Text(v.LastError()); },
+         Id::LastError,
+         EDispatchKind::PropertyGet,
+         {},
+         V::Text("why"),
+         V::Text("why")},
     };
     for (const CCase& c : cases) {
         CRecordingTarget target;

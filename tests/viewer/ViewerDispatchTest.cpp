@@ -95,4 +95,14 @@ TEST_F(ViewerDispatchTest, FailuresReachTheCallerAsDispatchExceptions) {
               ECode::Exception);
 }
 
+TEST_F(ViewerDispatchTest, TheReasonForAFailedOpenIsKeptUntilAFileOpens) {
+    const CVariant missing = CVariant::Text(m_folder.File("missing.dcm"));
+    EXPECT_EQ(Call(OpenFile, {missing}), CVariant::Bool(false));
+    const CVariant reason = m_control.Invoke(LastError, EDispatchKind::PropertyGet, {});
+    ASSERT_TRUE(reason.IsText());
+    EXPECT_FALSE(reason.ToText().empty());
+    EXPECT_EQ(Call(OpenFile, {CVariant::Text(m_path)}), CVariant::Bool(true));
+    EXPECT_EQ(m_control.Invoke(LastError, EDispatchKind::PropertyGet, {}), CVariant::Text(""));
+}
+
 }  // namespace
