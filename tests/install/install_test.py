@@ -89,7 +89,7 @@ class InstalledFilesTest(unittest.TestCase):
 
 class InstalledToolsTest(unittest.TestCase):
     def test_versions_come_from_the_project(self):
-        for program in ["vitrine-export", "vitrine-unzip"]:
+        for program in PROGRAMS:
             with self.subTest(program):
                 result = run_installed([program, "--version"])
                 self.assertEqual((result.returncode, result.stdout), (0, "%s %s\n" % (program, ARGS.version)))
