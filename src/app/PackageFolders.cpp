@@ -36,12 +36,19 @@ QString UserSkinFolder() {
 
 std::vector<std::string> SkinPackageFolders(const std::string& startFolder) {
     const QDir program(QCoreApplication::applicationDirPath());
-    QString installed = BuildSkinFolder(program);
-    if (installed.isEmpty()) {
-        installed = program.filePath("../share/vitrine/skins");
+    // An installation keeps its skins in share/vitrine/skins beside its bin folder, which a build
+    // never has. The build's rule, a skins folder a few levels up, is for a program without them
+    // only: tried first, it would take any skins folder above an installation (~/skins above
+    // ~/.local/bin) for the program's own.
+    QString shipped = program.filePath("../share/vitrine/skins");
+    if (!QFileInfo(shipped).isDir()) {
+        const QString build = BuildSkinFolder(program);
+        if (!build.isEmpty()) {
+            shipped = build;
+        }
     }
     std::vector<std::string> folders = {startFolder};
-    for (const QString& folder : {installed, UserSkinFolder()}) {
+    for (const QString& folder : {shipped, UserSkinFolder()}) {
         const std::string path = QDir::cleanPath(folder).toStdString();
         if (std::find(folders.begin(), folders.end(), path) == folders.end()) {
             folders.push_back(path);

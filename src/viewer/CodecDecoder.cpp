@@ -7,7 +7,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
@@ -15,6 +14,7 @@
 #include <mutex>
 
 #include "CodecProtocol.h"
+#include "platform/CompanionProgram.h"
 
 extern char** environ;
 
@@ -31,17 +31,11 @@ const char* const kCodecSyntaxes[] = {
 // A frame that takes longer than this is taken for a decoder caught in damaged data.
 constexpr int kDecodeTimeoutMs = 30000;
 
-// The decoder program: beside this program first, then where the build put it, then on the path.
+// The decoder program that comes with this one. Never one found on the search path: it may belong to
+// another version, speaking another protocol.
 std::vector<std::string> ProgramCandidates() {
-    std::vector<std::string> candidates;
-    if (QCoreApplication::instance()) {
-        candidates.push_back(QCoreApplication::applicationDirPath().toStdString() + "/vitrine-codec");
-    }
-#ifdef VITRINE_CODEC_PROGRAM
-    candidates.push_back(VITRINE_CODEC_PROGRAM);
-#endif
-    candidates.push_back("vitrine-codec");
-    return candidates;
+    std::string program = FindCompanionProgram("vitrine-codec");
+    return program.empty() ? std::vector<std::string>{} : std::vector<std::string>{std::move(program)};
 }
 
 // One running decoder process and the socket to it.

@@ -45,6 +45,10 @@ int main(int argc, char* argv[]) {
         std::printf("%s\n", kExportUsage);
         return kSuccess;
     }
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        std::printf("vitrine-export %s\n", VITRINE_VERSION);
+        return kSuccess;
+    }
     CExportRequest request;
     std::string error;
     int status = kUsageOrInput;

@@ -3,6 +3,7 @@
 //                                       uncompressed size, CRC-32, flags, dir or file
 //   vitrine-unzip extract ARCHIVE DEST  extracts every entry as a skin package is extracted, one line
 //                                       per entry: index, name, ok / refused / error cause N
+//   vitrine-unzip --help | --version
 // Exit status: 0 every entry ok, 1 some refused, 2 wrong usage, 3 an error.
 #include <cstdio>
 #include <string>
@@ -14,6 +15,11 @@
 namespace {
 
 enum ExitStatus { kAllOk = 0, kSomeRefused = 1, kUsage = 2, kError = 3 };
+
+const char kUsageText[] =
+    "usage: vitrine-unzip list ARCHIVE\n"
+    "       vitrine-unzip extract ARCHIVE DEST\n"
+    "       vitrine-unzip --help | --version\n";
 
 // Runs `action`; a reader or file error is printed after `prefix` and turns into kError.
 template <typename Action>
@@ -68,11 +74,18 @@ int Extract(CZipReader& reader, const std::string& destination) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
+    if (argc == 2 && (command == "--help" || command == "-h")) {
+        std::printf("%s", kUsageText);
+        return kAllOk;
+    }
+    if (argc == 2 && command == "--version") {
+        std::printf("vitrine-unzip %s\n", VITRINE_VERSION);
+        return kAllOk;
+    }
     const bool list = command == "list" && argc == 3;
     const bool extract = command == "extract" && argc == 4;
     if (!list && !extract) {
-        std::fprintf(stderr,
-                     "usage: vitrine-unzip list ARCHIVE\n       vitrine-unzip extract ARCHIVE DEST\n");
+        std::fprintf(stderr, "%s", kUsageText);
         return kUsage;
     }
     CZipReader reader;
