@@ -5,7 +5,7 @@
 namespace {
 
 void Usage(const std::string& program, std::ostream& out) {
-    out << "Usage: " << program << " [FILE]\n";
+    out << "Usage: " << program << " [--no-popup] [FILE]\n";
 }
 
 }  // namespace
@@ -23,6 +23,8 @@ CCommandLine CCommandLine::Parse(const std::vector<std::string>& arguments) {
             return {EAction::Help, {}, {}};
         } else if (argument == "--version") {
             return {EAction::Version, {}, {}};
+        } else if (argument == "--no-popup") {
+            result.noPopup = true;
         } else if (result.action == EAction::Run) {
             result = {EAction::Error, {}, "unknown option " + argument};
         }
@@ -44,9 +46,10 @@ std::optional<int> AnswerCommandLine(const CCommandLine& commandLine, const std:
         case CCommandLine::EAction::Help:
             Usage(program, out);
             out << "Shows DICOM images and TIF images in a skinned window.\n\n"
-                   "  FILE       a DICOM or TIF file to open at start\n"
-                   "  --help     show this help and exit\n"
-                   "  --version  show the version and exit\n";
+                   "  FILE        a DICOM or TIF file to open at start\n"
+                   "  --no-popup  no promotional popup at skin loads\n"
+                   "  --help      show this help and exit\n"
+                   "  --version   show the version and exit\n";
             return 0;
         case CCommandLine::EAction::Version:
             out << program << " " << VITRINE_VERSION << "\n";

@@ -5,6 +5,7 @@
 
 bool CViewerApp::InitInstance() {
     CViewerDialog dialog;
+    dialog.SetNotifierSettings(m_notifier);
     if (!m_startFile.empty()) {
         dialog.OpenWhenShown(m_startFile);
     }

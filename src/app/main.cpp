@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/ViewerApp.h"
 #include "menuframes/MenuFrames.h"
+#include "popup/NotifierSettings.h"
 
 int main(int argc, char* argv[]) {
     const std::string program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toStdString();
@@ -26,7 +27,12 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = AnswerCommandLine(commandLine, program, std::cout, std::cerr)) {
         return *status;
     }
+    SNotifierSettings notifier = ReadNotifierSettings();
+    if (commandLine.noPopup) {
+        notifier.enabled = false;
+    }
     CViewerApp viewer;
     viewer.SetStartFile(commandLine.file);
+    viewer.SetNotifierSettings(notifier);
     return viewer.InitInstance() ? QApplication::exec() : 0;
 }

@@ -5,13 +5,18 @@
 
 namespace {
 
-// The nearest ancestor of `control` that is a `Host`, with the widget it is.
+// The nearest ancestor of `control` that is a `Host`, with the widget it is. The search ends
+// at the control's own window: a window owned by another (the task-bar notifier over the skin
+// window) holds controls of its own, whose indices mean nothing to the owner.
 template <typename Host>
 std::pair<Host*, QWidget*> FindHost(const QWidget* control) {
     for (QWidget* parent = control ? control->parentWidget() : nullptr; parent;
          parent = parent->parentWidget()) {
         if (auto* host = dynamic_cast<Host*>(parent)) {
             return {host, parent};
+        }
+        if (parent->isWindow()) {
+            break;
         }
     }
     return {nullptr, nullptr};

@@ -25,7 +25,7 @@ public:
     // A copy of the skin's background picture; controls take the pixels under them from it.
     virtual const QImage& BackgroundCanvas() const = 0;
 
-    // The host of `control`: the nearest ancestor window that is one, or nullptr.
+    // The host of `control`: the nearest ancestor within its window that is one, or nullptr.
     static CSkinHost* Of(const QWidget* control);
 
     // The part of the host's background canvas that lies under `control`, as an image of the

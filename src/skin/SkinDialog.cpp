@@ -21,6 +21,7 @@
 #include "controls/SkinSlider.h"
 #include "platform/KeyedImage.h"
 #include "platform/PixelRegion.h"
+#include "popup/TaskNotifierDlg.h"
 #include "skin/FallbackLook.h"
 #include "zip/ZipReader.h"
 

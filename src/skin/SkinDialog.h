@@ -11,6 +11,7 @@
 #include "controls/SkinHost.h"
 #include "controls/SkinTypes.h"
 #include "platform/Bitmap.h"
+#include "popup/NotifierSettings.h"
 #include "skin/SkinEntries.h"
 
 class CSkinButton;
@@ -23,6 +24,7 @@ class CLabel;
 class CSkinCombo;
 class CIniFile;
 class CSkinListBase;
+class CTaskNotifierDlg;
 class CZipReader;
 class CFallbackLook;
 class QAction;
@@ -113,6 +115,12 @@ public:
     const std::vector<std::unique_ptr<CSkinCombo>>& ComboBoxes() const { return m_comboBoxes; }
     CLabel* CaptionLabel() const { return m_captionLabel.get(); }
 
+    // Whether and with which page the promotional popup slides in at every load; by default it
+    // does, with the page that ships with the program. Takes effect at the next load.
+    void SetNotifierSettings(SNotifierSettings settings) { m_notifierSettings = std::move(settings); }
+    // The popup, made by the first load that wants it; nullptr before.
+    CTaskNotifierDlg* Notifier() const { return m_notifier.get(); }
+
     void setVisible(bool visible) override;
 
 protected:
@@ -135,6 +143,10 @@ protected:
     void PaintSkin(QPainter& painter) const;
 
 private:
+    // Takes the popup off the screen and its previous skin's buttons off the popup, faces it
+    // with the new skin and slides it in.
+    void ReloadNotifier();
+    void LoadTaskbarButtons(const CIniFile& ini);
     void LoadBackground(const CIniFile& ini);
     void LoadTransparentColor(const CIniFile& ini);
     void LoadControlRect(const CIniFile& ini);
@@ -155,8 +167,8 @@ private:
     // Shows the plain look, saying where `package` was looked for, or removes it after a load
     // that found a skin.
     void UpdateFallbackLook(const std::string& package);
-    // The popup slides out of sight while a new skin is made.
-    void HideNotifier() {}
+    // The popup leaves the screen at once while a new skin is made.
+    void HideNotifier();
     // Creation steps shared by the sections that make the same kind of control.
     template <typename Toggle>
     void LoadToggles(const CIniFile& ini, const char* section, std::vector<std::unique_ptr<Toggle>>& toggles);
@@ -189,6 +201,8 @@ private:
     QRegion m_shape;
     int m_currentSkin = 0;
     QImage m_canvas;
+    SNotifierSettings m_notifierSettings;
+    std::unique_ptr<CTaskNotifierDlg> m_notifier;
     std::string m_descriptionPath;
     CBitmap m_background;
     std::unique_ptr<CZipReader> m_zipReader;

@@ -11,6 +11,7 @@
 #include "controls/SkinListBox.h"
 #include "controls/SkinOptionButton.h"
 #include "controls/SkinSlider.h"
+#include "popup/TaskNotifierDlg.h"
 #include "skin/IniFile.h"
 #include "skin/SkinDialog.h"
 #include "skin/SkinEntries.h"
@@ -29,6 +30,12 @@ constexpr int kListFontWidth = 10;
 constexpr int kNumberColumnWidth = 35;
 constexpr int kTextColumnMargin = 40;
 
+// The promotional popup's face in every skin folder, and the pace of its slide.
+constexpr char kNotifierFace[] = "dlgTaskNotifier.bmp";
+constexpr std::uint32_t kNotifierAppearMs = 300;
+constexpr std::uint32_t kNotifierStayMs = 1000;
+constexpr std::uint32_t kNotifierHideMs = 300;
+
 // Places a freshly made control of the skin window and shows it.
 void Place(QWidget& control, const SkinRect& rect) {
     control.setGeometry(rect.ToQRect());
@@ -38,12 +45,14 @@ void Place(QWidget& control, const SkinRect& rect) {
 }  // namespace
 
 void CSkinDialog::LoadSkin() {
+    ReloadNotifier();
     FreeSkin();
     const CIniFile ini(m_descriptionPath);
     LoadBackground(ini);
     LoadTransparentColor(ini);
     BuildShape(m_shape, m_background, m_transparentColor);
     LoadControlRect(ini);
+    LoadTaskbarButtons(ini);
     LoadIcon(ini);
     LoadPushButtons(ini);
     LoadSliders(ini);
@@ -72,6 +81,43 @@ void CSkinDialog::FreeSkin() {
     m_captionLabel.reset();
     m_sliders.clear();
     m_comboBoxes.clear();
+}
+
+void CSkinDialog::ReloadNotifier() {
+    if (!m_notifierSettings.enabled) {
+        return;
+    }
+    if (!m_notifier) {
+        m_notifier = std::make_unique<CTaskNotifierDlg>(this);
+        m_notifier->SetPageUrl(NotifierPageUrl(m_notifierSettings.host));
+        m_notifier->HideNow();
+    } else {
+        m_notifier->HideNow();
+        // Every button of the previous skin goes, not only the last one made.
+        m_notifier->DestroyTaskbarButtons();
+    }
+    const std::string folder = GetFolderOf(m_descriptionPath);
+    m_notifier->ApplySkinBitmap(folder + kNotifierFace, 255, 0, 255);
+    m_notifier->SetSkinPage(ReadSkinNotifierPage(folder));
+    m_notifier->SlideIn(kNotifierAppearMs, kNotifierStayMs, kNotifierHideMs);
+}
+
+void CSkinDialog::HideNotifier() {
+    if (m_notifier) {
+        m_notifier->HideNow();
+    }
+}
+
+void CSkinDialog::LoadTaskbarButtons(const CIniFile& ini) {
+    if (!m_notifier) {
+        return;
+    }
+    int index = 0;
+    ForEachNumberedEntry(ini, "TASKBARBUTTON", [this, &index](const std::string& value) {
+        auto button = std::make_unique<CSkinButton>(m_notifier.get());
+        SetUpButton(*button, ParseButtonEntry(value), index++);
+        m_notifier->AddTaskbarButton(std::move(button));
+    });
 }
 
 void CSkinDialog::LoadBackground(const CIniFile& ini) {

@@ -43,6 +43,17 @@ TEST(CommandLine, HelpAndVersionWinAFileOpensAndAnythingElseIsAUsageError) {
     }
 }
 
+TEST(CommandLine, NoPopupIsAnOptionOfARunUntilTheOptionsEnd) {
+    const CCommandLine withOption = CCommandLine::Parse({"scan.dcm", "--no-popup"});
+    EXPECT_EQ(withOption.action, EAction::Run);
+    EXPECT_EQ(withOption.file, "scan.dcm");
+    EXPECT_TRUE(withOption.noPopup);
+    EXPECT_FALSE(CCommandLine::Parse({"scan.dcm"}).noPopup);
+    const CCommandLine asFile = CCommandLine::Parse({"--", "--no-popup"});
+    EXPECT_EQ(asFile.file, "--no-popup");
+    EXPECT_FALSE(asFile.noPopup);
+}
+
 TEST(CommandLine, AnswersGoToStandardOutputAndAUsageErrorToStandardErrorWithStatusTwo) {
     const struct {
         Texts arguments;
@@ -51,7 +62,7 @@ TEST(CommandLine, AnswersGoToStandardOutputAndAUsageErrorToStandardErrorWithStat
         const char* err;
     } cases[] = {
         {{"--version"}, 0, "vitrine " VITRINE_VERSION "\n", ""},
-        {{"--help"}, 0, "Usage: vitrine [FILE]\n", ""},
+        {{"--help"}, 0, "Usage: vitrine [--no-popup] [FILE]\n", ""},
         {{"--bogus"}, 2, "", "vitrine: unknown option --bogus\n"},
         {{"scan.dcm"}, std::nullopt, "", ""},
     };

@@ -199,12 +199,16 @@ TEST(SkinButton, APressReleasedOutsideReportsNothing) {
 // The notifier popup's side: only its close button slides it out.
 class CRecordingNotifier : public QWidget, public CNotifierHost {
 public:
+    explicit CRecordingNotifier(QWidget* owner) : QWidget(owner, Qt::Tool) {}
     void BeginSlideOut(const std::string& name) override { slideOuts.push_back(name); }
     std::vector<std::string> slideOuts;
 };
 
+// The popup is a window of its own over the skin window; its other buttons reach neither.
 TEST(SkinButton, TheNotifiersCloseButtonSlidesThePopupOut) {
-    CRecordingNotifier popup;
+    CRecordingHost owner;
+    owner.show();
+    CRecordingNotifier popup(&owner);
     popup.resize(100, 50);
     auto* close = new CSkinButton(&popup);
     close->SetName("TASKBUTTON_EXIT");
@@ -217,6 +221,7 @@ TEST(SkinButton, TheNotifiersCloseButtonSlidesThePopupOut) {
     QTest::mouseClick(close, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     QTest::mouseClick(other, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));  // ignored
     EXPECT_EQ(popup.slideOuts, std::vector<std::string>{"TASKBUTTON_EXIT"});
+    EXPECT_TRUE(owner.events.empty());
 }
 
 TEST(SkinButton, HoverLightsUpUntilTheMouseLeavesOrClicks) {

@@ -76,6 +76,9 @@ class CSkin:
         self.edits = [(tuple(int(f) for f in v.split(",")[1:5]), int(v.split(",")[5], 0))
                       for _, v in self.section("EDITBOXINFO")]
         self.control = tuple(int(f) for f in self.value("CONTROL", "CONTROL").split(","))
+        # The promotional popup's close button, on the popup.
+        self.popup_close = next((tuple(int(f) for f in v.split(",")[2:6]) for _, v in self.section("TASKBARBUTTON")
+                                 if v.split(",")[0] == "TASKBUTTON_EXIT"), None)
 
     def section(self, name):
         for section in self.ini.sections():
@@ -241,8 +244,9 @@ class ViewerEndToEnd(unittest.TestCase):
         shutil.rmtree(self.work, ignore_errors=True)
 
     def test_a_user_session(self):
-        # A CT file named on the command line shows at once, with its one page.
-        self.viewer = viewer = CViewer(self.skin, os.path.join(self.data, "CT_small.dcm"))
+        # A CT file named on the command line shows at once, with its one page. The promotional
+        # popup would stand over the window's corner; it has a test of its own.
+        self.viewer = viewer = CViewer(self.skin, "--no-popup", os.path.join(self.data, "CT_small.dcm"))
         fitted = viewer.wait_picture("01-ct-at-start", lambda area: mean(area) > 20, "the CT image")
         # The page box and the page count box each show one digit.
         shot = viewer.screen("01-ct-at-start")
@@ -301,6 +305,23 @@ class ViewerEndToEnd(unittest.TestCase):
         viewer.click("BUTTON_EXIT")
         self.assertEqual(viewer.wait_exit(), 0)
         viewer.process.stderr.close()
+
+    def test_the_popup_slides_in_beside_the_window_and_its_close_button_takes_it_away(self):
+        self.assertIsNotNone(self.skin.popup_close, "the skin's TASKBUTTON_EXIT")
+        self.viewer = viewer = CViewer(self.skin)
+        # The popup may already stand when the window is found, so it is not looked for as new.
+        popup = poll(lambda: next((w for w in viewer.windows() if w != viewer.window), None), "the popup")
+        # Without a task bar it rises out of the bottom edge of the 1280 x 800 screen, at the right.
+        standing = lambda: (lambda g: g if g and g[0] + g[2] == 1280 and g[1] + g[3] == 800 else None)(
+            viewer.geometry(popup))
+        x, y, _, _ = poll(standing, "the popup to stand on the bottom edge")
+        viewer.screen("20-popup")
+        self.assertEqual(xdotool("getwindowfocus"), viewer.window, "the keyboard left with the viewer")
+        left, top, right, bottom = self.skin.popup_close
+        viewer.click_at(x + (left + right) // 2, y + (top + bottom) // 2)
+        viewer.wait_closed(popup, "the popup")
+        viewer.screen("21-popup-closed")
+        self.assertIn(viewer.window, viewer.windows())
 
     @contextlib.contextmanager
     def drop(self, path):
